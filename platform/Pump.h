@@ -1,0 +1,24 @@
+#pragma once
+// The one way the network layer waits: sleep until a watched socket is ready,
+// a timer is due or (in the program) a GUI event arrives, then dispatch what
+// is pending. A wait therefore costs no CPU and the window stays alive.
+#include <functional>
+
+#include "platform/TimerService.h"
+
+namespace lookout {
+
+enum ReadyFlags : unsigned { kReadable = 1u, kWritable = 2u };
+
+class Pump : public TimerService {
+public:
+    // Calls onReady(flags that are ready) from the loop while fd is ready for
+    // any of `wanted`. A second Watch of the same fd replaces the first.
+    virtual void Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) = 0;
+    virtual void Unwatch(int fd) = 0;
+    // Blocks until at least one event (readiness, timer, GUI event) has been
+    // dispatched. Never returns without having waited for something.
+    virtual void WaitOnce() = 0;
+};
+
+}  // namespace lookout
