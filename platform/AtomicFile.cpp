@@ -77,8 +77,9 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
     struct stat st {};
     // The file must exist: it is rewritten, never created.
     if (::stat(path.c_str(), &st) != 0) Fail(path);
-    // A read-only file stays unwritten, as it would be written in place.
-    if (::access(path.c_str(), W_OK) != 0) Fail(path);
+    // A read-only file stays unwritten, as it would if written in place; the
+    // mode bits are checked too, since root passes every access check.
+    if ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) Fail(path);
 
     std::string temp = path + ".XXXXXX";
     Fd fd(::mkstemp(temp.data()));

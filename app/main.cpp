@@ -1,0 +1,35 @@
+// Lookout: the entry point. Builds the main window from SERVER.INI next to the
+// executable, then the hidden About dialog, and runs the event loop until the
+// main window closes. A start-up error is shown in an error box; the exit
+// code is 0 in every case.
+#include <FL/Fl.H>
+
+#include <memory>
+
+#include "monitor/MainWindow.h"
+#include "monitor/Settings.h"
+#include "monitor/Texts.h"
+#include "platform/Exception.h"
+#include "platform/FltkPump.h"
+#include "platform/Hints.h"
+#include "platform/MessageBox.h"
+#include "ui/About.h"
+
+int main() {
+    using namespace lookout;
+    Fl::scheme("gtk+");
+    FltkPump pump;
+    HintController hints(pump);
+    try {
+        TLOOK_MAIN main(pump, hints, SettingsPath());
+        TLOOK_ABOUT about(texts::kApplicationTitle);
+        main.SetAboutDialog(&about);
+        main.show();
+        while (main.shown()) Fl::wait();
+    } catch (const Exception& error) {
+        ShowErrorBox(texts::kApplicationTitle, error.Message());
+    } catch (const std::exception& error) {
+        ShowErrorBox(texts::kApplicationTitle, error.what());
+    }
+    return 0;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Tool-tip hints with a hide pause: a hint appears after a short pause over
+// its widget, stays for the hide pause while the pointer rests there, and
+// goes when the pointer leaves. Widgets report enter and leave; the texts are
+// copied (Shift-JIS) and converted only for display.
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "platform/TimerService.h"
+
+class Fl_Widget;
+
+namespace lookout {
+
+class HintWindow;
+
+class HintController {
+public:
+    explicit HintController(TimerService& timers);
+    ~HintController();
+    HintController(const HintController&) = delete;
+    HintController& operator=(const HintController&) = delete;
+
+    void SetHidePause(std::chrono::milliseconds pause) { hidePause_ = pause; }
+    std::chrono::milliseconds HidePause() const { return hidePause_; }
+    void SetShowPause(std::chrono::milliseconds pause) { showPause_ = pause; }
+
+    // The pointer entered `owner`, which carries `text`; an empty text shows
+    // nothing. screenX/Y is the pointer's position on the screen.
+    void Enter(const Fl_Widget* owner, const std::string& text, int screenX, int screenY);
+    // The pointer left `owner` (or it was pressed): its hint goes.
+    void Leave(const Fl_Widget* owner);
+    // Whatever is shown or pending goes.
+    void Hide();
+
+    bool Visible() const;
+    const std::string& VisibleText() const { return text_; }
+    const HintWindow* Window() const { return window_.get(); }
+
+private:
+    void Show();
+    void StopTimer();
+
+    TimerService& timers_;
+    std::chrono::milliseconds hidePause_{2500};
+    std::chrono::milliseconds showPause_{500};
+    const Fl_Widget* owner_ = nullptr;
+    std::string text_;
+    int x_ = 0, y_ = 0;
+    TimerService::TimerId timer_ = 0;
+    std::unique_ptr<HintWindow> window_;
+};
+
+}  // namespace lookout

@@ -1,0 +1,39 @@
+#include "platform/WindowTimer.h"
+
+#include <algorithm>
+
+namespace lookout {
+
+void TTimer::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    Restart();
+}
+
+void TTimer::SetInterval(std::int64_t milliseconds) {
+    milliseconds = std::min(milliseconds, kMaxInterval);
+    if (milliseconds == interval_) return;
+    interval_ = milliseconds;
+    Restart();
+}
+
+void TTimer::Stop() {
+    if (pending_ != 0) service_.StopTimer(pending_);
+    pending_ = 0;
+}
+
+void TTimer::Restart() {
+    Stop();
+    if (enabled_ && interval_ > 0)
+        pending_ = service_.StartTimer(std::chrono::milliseconds(interval_), [this] { Fire(); });
+}
+
+void TTimer::Fire() {
+    pending_ = 0;
+    // The next countdown starts now, before the handler runs: a handler that
+    // waits does not delay the ticks, and one that changes the timer wins.
+    Restart();
+    if (OnTimer) OnTimer();
+}
+
+}  // namespace lookout
