@@ -3,15 +3,11 @@
 // numbered in table order, 0 to 25). The window's widgets implement it; the
 // tests and fuzzers use a plain model.
 #include <cstddef>
-#include <cstdint>
 #include <string>
 
-namespace lookout {
+#include "platform/Rgb.h"
 
-struct Rgb {
-    std::uint8_t r, g, b;
-    friend bool operator==(Rgb, Rgb) = default;
-};
+namespace lookout {
 
 inline constexpr Rgb kWhite{255, 255, 255};
 
