@@ -1,0 +1,26 @@
+// SERVER.INI reading and rewriting: only the documented exceptions escape,
+// and a rewrite keeps every line from the third on.
+#include <cstdlib>
+#include <string>
+
+#include "monitor/Settings.h"
+#include "platform/Exception.h"
+#include "platform/StringList.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string file(reinterpret_cast<const char*>(data), size);
+    try {
+        lookout::ParseSettings(file);
+    } catch (const lookout::Exception&) {
+    }
+    try {
+        const std::string rewritten = lookout::RewritePosition(file, -1, 2147483647);
+        const auto before = lookout::SplitLines(file);
+        const auto after = lookout::SplitLines(rewritten);
+        if (before.size() != after.size() || after[0] != "-1" || after[1] != "2147483647") std::abort();
+        for (std::size_t i = 2; i < before.size(); ++i)
+            if (before[i] != after[i]) std::abort();
+    } catch (const lookout::EListError&) {
+    }
+    return 0;
+}
