@@ -13,7 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pump.h"
 #include "resources/Credits.h"
-#include "resources/Pictures.h"
+#include "resources/FlImages.h"
 #include "ui/About.h"
 
 namespace lookout {
@@ -41,6 +41,7 @@ void Click(Fl_Widget*, void* self) {
 
 TLOOK_MAIN::TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPath)
     : Fl_Double_Window(kClientWidth, kClientHeight),
+      icon_(IconImage()),
       settingsPath_(std::move(settingsPath)),
       hints_(hints),
       panel_(hints),
@@ -52,11 +53,11 @@ TLOOK_MAIN::TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPa
     end();
     size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);  // fixed: no resize, no maximise
     color(FL_BACKGROUND_COLOR);
-    icon(&WindowIcon());
+    icon(icon_.get());
     callback(CloseCallback, this);
 
-    HTTP.SetTimeOut(kFetchTimeOut);
-    HTTP.SetReportLevel(0);
+    HTTP.TimeOut = kFetchTimeOut;
+    HTTP.ReportLevel = 0;
     HTTP.OnAboutToSend = [this](THttpClient& sender) { HTTPAboutToSend(sender); };
     TIMER.OnTimer = [this] { TIMERTimer(); };
 
@@ -151,7 +152,7 @@ void TLOOK_MAIN::FetchLoadTime() {
     bool ok = TryGet(statusBaseUrl_ + urlSuffix_ + "/loadtime.txt");
     std::int32_t seconds = 0;
     if (ok) {
-        loadTime_ = TrimRight(HTTP.Body());
+        loadTime_ = TrimRight(HTTP.Body);
         ok = TryStrToInt(loadTime_, seconds);
     }
     if (closing_) return;
@@ -172,14 +173,14 @@ void TLOOK_MAIN::FetchAddressHints() {
         if (!closing_) ShowMessageBox(texts::kApplicationTitle, texts::AddressFetchFailed());
         return;
     }
-    ReadAddressPage(PZ.EucToSjis(HTTP.Body()), panel_);
+    ReadAddressPage(PZ.EucToSjis(HTTP.Body), panel_);
 }
 
 void TLOOK_MAIN::FetchServerStatus() {
     if (closing_) return;
     SetCaption(texts::CaptionUpdatingStatus());
     EnableButtons(false);
-    if (TryGet(statusBaseUrl_ + urlSuffix_ + "/status.txt")) ReadStatusPage(HTTP.Body(), panel_);
+    if (TryGet(statusBaseUrl_ + urlSuffix_ + "/status.txt")) ReadStatusPage(HTTP.Body, panel_);
     SetNormalCaption();
     EnableButtons(true);
 }
@@ -188,7 +189,7 @@ void TLOOK_MAIN::FetchPartyStatus() {
     if (closing_) return;
     SetCaption(texts::CaptionUpdatingParty());
     EnableButtons(false);
-    if (TryGet(statusBaseUrl_ + urlSuffix_ + "/party.txt")) ReadPartyPage(HTTP.Body(), panel_);
+    if (TryGet(statusBaseUrl_ + urlSuffix_ + "/party.txt")) ReadPartyPage(HTTP.Body, panel_);
     SetNormalCaption();
     EnableButtons(true);
 }
@@ -226,7 +227,7 @@ void TLOOK_MAIN::FormClose() {
 }
 
 void TLOOK_MAIN::HTTPAboutToSend(THttpClient& sender) {
-    sender.RequestHeader.Insert(1, "Host: " + sender.Host());
+    sender.RequestHeader.Insert(1, "Host: " + sender.Host);
     sender.RequestHeader.Insert(3, std::string("User-Agent: ") + texts::kApplicationTitle);
     sender.RequestHeader.Insert(4, std::string("Referer: ") + credits::kHomePage);
 }

@@ -3,8 +3,10 @@
 // the caption, and saving the position at close.
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_RGB_Image.H>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "monitor/PanelWidgets.h"
@@ -71,6 +73,7 @@ private:
     static void CloseCallback(Fl_Widget*, void* self);
     static void ActivateCallback(void* self);
 
+    std::unique_ptr<Fl_RGB_Image> icon_;
     std::string settingsPath_;
     std::string caption_;
     std::string captionUtf8_;

@@ -7,7 +7,7 @@
 namespace lookout {
 namespace {
 
-using testing::FakeClock;
+using test::FakeClock;
 using ms = std::chrono::milliseconds;
 
 struct TimerFixture : ::testing::Test {

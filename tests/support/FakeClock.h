@@ -6,7 +6,7 @@
 
 #include "platform/TimerService.h"
 
-namespace lookout::testing {
+namespace lookout::test {
 
 class FakeClock : public TimerService {
 public:
@@ -40,4 +40,4 @@ private:
     std::map<std::pair<ms, TimerId>, std::function<void()>> timers_;
 };
 
-}  // namespace lookout::testing
+}  // namespace lookout::test

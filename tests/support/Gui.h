@@ -14,7 +14,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Rgb.h"
 
-namespace lookout::testing {
+namespace lookout::test {
 
 // Runs the event loop until done() holds; false when `limit` passed first.
 // The limit is a watchdog against hangs, not a timing assertion.
@@ -28,12 +28,38 @@ inline bool RunUntil(const std::function<bool()>& done,
     return true;
 }
 
-// Everything pending drawn and on the server.
+// Everything pending drawn and on the server. Safe inside callbacks.
 inline void Settle() {
     Fl::flush();
     if (fl_display) XSync(fl_display, False);
-    Fl::check();
 }
+
+// Runs `action` once from the event loop as soon as `ready()` holds: the way
+// to act while the window waits inside a nested loop (a fetch, a modal box).
+class WhenReady {
+public:
+    WhenReady(std::function<bool()> ready, std::function<void()> action)
+        : ready_(std::move(ready)), action_(std::move(action)) {
+        Fl::add_timeout(kPeriod, Tick, this);
+    }
+    ~WhenReady() { Fl::remove_timeout(Tick, this); }
+    bool Done() const { return done_; }
+
+private:
+    static constexpr double kPeriod = 0.01;
+    static void Tick(void* self) {
+        auto* me = static_cast<WhenReady*>(self);
+        if (me->ready_()) {
+            me->done_ = true;
+            me->action_();
+        } else {
+            Fl::repeat_timeout(kPeriod, Tick, self);
+        }
+    }
+    std::function<bool()> ready_;
+    std::function<void()> action_;
+    bool done_ = false;
+};
 
 // The colour on screen at (x, y) of the window's client area.
 inline Rgb PixelAt(Fl_Window& window, int x, int y) {
@@ -70,4 +96,4 @@ private:
     std::vector<MessageIcon> icons_;
 };
 
-}  // namespace lookout::testing
+}  // namespace lookout::test

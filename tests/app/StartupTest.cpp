@@ -1,0 +1,79 @@
+// The program itself, started as a user starts it: a copy of the executable
+// in a folder of its own beside a SERVER.INI. With a faulty file it shows only
+// the error box, and exits 0 once the box is closed.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Run(const std::string& command) {
+    std::string out;
+    if (FILE* p = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, p)) out += buffer;
+        pclose(p);
+    }
+    return out;
+}
+
+struct Startup : ::testing::Test {
+    fs::path dir;
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "lookout-start-XXXXXX").string();
+        dir = mkdtemp(pattern.data());
+        fs::copy_file(LOOKOUT_BINARY, dir / "lookout");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+};
+
+TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxAndExitZero) {
+    for (const char* ini : {static_cast<const char*>(nullptr), "1\r\n2\r\na\r\nb\r\n", "x\r\n2\r\na\r\nb\r\nc\r\n"}) {
+        SCOPED_TRACE(ini ? ini : "(no file)");
+        fs::remove(dir / "SERVER.INI");
+        if (ini) std::ofstream(dir / "SERVER.INI", std::ios::binary) << ini;
+        // SIGCHLD is blocked so that the exit can be waited for with a limit.
+        sigset_t childSignal;
+        sigemptyset(&childSignal);
+        sigaddset(&childSignal, SIGCHLD);
+        pthread_sigmask(SIG_BLOCK, &childSignal, nullptr);
+        // Started from another working directory: only the executable's folder counts.
+        const pid_t pid = fork();
+        if (pid == 0) {
+            pthread_sigmask(SIG_UNBLOCK, &childSignal, nullptr);
+            if (chdir("/") != 0) _exit(126);
+            execl((dir / "lookout").c_str(), "lookout", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // xdotool waits for the window itself; `timeout` is the watchdog.
+        const std::string windows =
+            Run("timeout 20 xdotool search --sync --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
+        ASSERT_FALSE(windows.empty()) << "no window appeared";
+        const std::string id = windows.substr(0, windows.find('\n'));
+        EXPECT_EQ(windows.find('\n'), windows.size() - 1) << "exactly one window: " << windows;
+        EXPECT_EQ(Run("xdotool getwindowname " + id), "Lookout 050504\n");
+        EXPECT_EQ(Run("xdotool getwindowgeometry " + id).find("600x64"), std::string::npos)
+            << "the main window is not shown";
+        Run("xdotool key --window " + id + " Return");
+        int status = -1;
+        const timespec limit{10, 0};  // watchdog for the exit
+        while (waitpid(pid, &status, WNOHANG) == 0 && sigtimedwait(&childSignal, nullptr, &limit) > 0) {
+        }
+        if (waitpid(pid, &status, WNOHANG) == 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            FAIL() << "the program did not end after the error box closed";
+        }
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+// The window as built: geometry, fonts, initial state and the pixels on
+// screen, looked at while the first fetch is still waiting.
+#include <FL/Fl.H>
+
+#include "monitor/SlotTable.h"
+#include "platform/Fonts.h"
+#include "tests/gui/MainWindowFixture.h"
+
+namespace lookout::test {
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+
+Rgb Background() {
+    unsigned char r, g, b;
+    Fl::get_color(FL_BACKGROUND_COLOR, r, g, b);
+    return Rgb{r, g, b};
+}
+
+class Layout : public MainWindowFixture {
+protected:
+    // Opens the window on a service that never answers and runs `check` while
+    // the interval fetch waits, then closes the window.
+    void WhileFirstFetchWaits(const std::function<void(TLOOK_MAIN&)>& check) {
+        DemoServiceProcess demo({"--fault", "silent"});
+        WriteIni(IniFor(demo));
+        TLOOK_MAIN& window = Open();
+        WhenReady during([&] { return window.Http().Busy(); },
+                         [&] {
+                             check(window);
+                             window.do_callback();  // the close box
+                         });
+        ASSERT_TRUE(RunUntil([&] { return !window.shown(); }));
+    }
+};
+
+TEST_F(Layout, WidgetsStandWhereTheTableSays) {
+    WhileFirstFetchWaits([](TLOOK_MAIN& window) {
+        EXPECT_EQ(window.w(), 600);
+        EXPECT_EQ(window.h(), 64);
+        EXPECT_EQ(window.x(), 100);
+        EXPECT_EQ(window.y(), 80);
+        for (std::size_t i = 0; i < kSlotCount; ++i) {
+            const SlotDef& def = kSlots[i];
+            const SlotWidgets& slot = window.Panel().Slot(i);
+            SCOPED_TRACE(std::string(def.key));
+            EXPECT_EQ(slot.box->Name(), "S_" + std::string(def.shortName));
+            EXPECT_EQ(slot.box->x(), def.left);
+            EXPECT_EQ(slot.box->y(), def.top);
+            EXPECT_EQ(slot.box->w(), 41);
+            EXPECT_EQ(slot.box->h(), 33);
+            EXPECT_EQ(slot.box->Colour(), kWhite);
+            EXPECT_EQ(slot.box->Hint(), "");
+            const struct {
+                SlotLabel* label;
+                std::string name, text;
+                int top;
+            } labels[] = {
+                {slot.caption, std::string(def.captionName), std::string(def.caption), 1},
+                {slot.count1, "L_" + std::string(def.shortName) + "1", "0/0", 11},
+                {slot.count2, "L_" + std::string(def.shortName) + "2", "0", 21},
+            };
+            for (const auto& l : labels) {
+                EXPECT_EQ(l.label->Name(), l.name);
+                EXPECT_EQ(l.label->Text(), l.text);
+                EXPECT_EQ(l.label->x(), def.left + 3);
+                EXPECT_EQ(l.label->y(), def.top + l.top);
+                EXPECT_EQ(l.label->h(), 11);
+                EXPECT_EQ(l.label->labelfont(), GothicFont());
+                EXPECT_EQ(l.label->labelsize(), 11);
+                EXPECT_EQ(l.label->box(), FL_NO_BOX);
+                fl_font(GothicFont(), 11);
+                EXPECT_NEAR(l.label->w(), fl_width(l.label->label()), 1.0);
+            }
+            EXPECT_EQ(slot.party != nullptr, def.game);
+            if (def.game) {
+                EXPECT_EQ(slot.party->Name(), slot.box->Name() + "PT");
+                EXPECT_EQ(slot.guild->Name(), slot.box->Name() + "G");
+                EXPECT_EQ(slot.party->x(), def.left + 24);
+                EXPECT_EQ(slot.guild->x(), def.left + 32);
+                EXPECT_EQ(slot.guild->x() + slot.guild->w(), slot.box->x() + slot.box->w());
+                EXPECT_EQ(slot.party->y(), def.top + 11);
+                EXPECT_EQ(slot.party->w(), 9);
+                EXPECT_EQ(slot.guild->h(), 9);
+                EXPECT_EQ(slot.party->Colour(), kWhite);
+            }
+        }
+        const struct {
+            Fl_Button* button;
+            const char* caption;
+            int x, y, w, h;
+        } buttons[] = {
+            {window.ReloadButton(), "Reload", 440, 0, 41, 17},
+            {window.JumpUrlButton(), "Site", 440, 17, 41, 16},
+            {window.AboutButton(), "About", 562, 0, 39, 17},
+        };
+        for (const auto& b : buttons) {
+            SCOPED_TRACE(b.caption);
+            EXPECT_STREQ(b.button->label(), b.caption);
+            EXPECT_EQ(b.button->x(), b.x);
+            EXPECT_EQ(b.button->y(), b.y);
+            EXPECT_EQ(b.button->w(), b.w);
+            EXPECT_EQ(b.button->h(), b.h);
+            EXPECT_EQ(b.button->labelfont(), GothicFont());
+            EXPECT_EQ(b.button->labelsize(), 12);
+            EXPECT_FALSE(b.button->visible_focus());
+        }
+    });
+}
+
+TEST_F(Layout, PixelsShowSharedFramesTheGapAndTheClippedEdges) {
+    WhileFirstFetchWaits([](TLOOK_MAIN& window) {
+        for (const SlotDef& def : kSlots) {
+            SCOPED_TRACE(std::string(def.key));
+            EXPECT_EQ(PixelAt(window, def.left, def.top + 16), kBlack) << "left frame line";
+            EXPECT_EQ(PixelAt(window, def.left + 20, def.top), kBlack) << "top frame line";
+            EXPECT_EQ(PixelAt(window, def.left + 37, def.top + 29), kWhite) << "white fill";
+            if (def.left + 40 < 600) EXPECT_EQ(PixelAt(window, def.left + 40, def.top + 5), kBlack);
+            if (def.game) {
+                EXPECT_EQ(PixelAt(window, def.left + 24, def.top + 15), kBlack) << "party frame";
+                EXPECT_EQ(PixelAt(window, def.left + 28, def.top + 15), kWhite) << "party fill";
+                EXPECT_EQ(PixelAt(window, def.left + 32, def.top + 15), kBlack) << "shared middle column";
+                EXPECT_EQ(PixelAt(window, def.left + 40, def.top + 15), kBlack) << "guild on the box frame";
+            }
+        }
+        EXPECT_EQ(PixelAt(window, 599, 48), kWhite) << "Game15's right frame lies outside";
+        EXPECT_EQ(PixelAt(window, 20, 63), kWhite) << "row 2's bottom frame lies outside";
+        EXPECT_EQ(PixelAt(window, 520, 10), Background()) << "the gap between Site and About";
+        EXPECT_EQ(PixelAt(window, 481 + 1, 30), Background());
+        EXPECT_EQ(PixelAt(window, 560, 20), Background());
+    });
+}
+
+TEST_F(Layout, LongCountRunsUnderTheIndicators) {
+    WhileFirstFetchWaits([](TLOOK_MAIN& window) {
+        const std::size_t game01 = kFirstGameSlot;
+        auto& panel = const_cast<PanelWidgets&>(window.Panel());
+        panel.SetBoxColour(game01, Rgb{207, 255, 207});
+        panel.SetPartyColour(game01, Rgb{255, 207, 207});
+        panel.SetCount1(game01, "88888/88888");
+        EXPECT_GT(panel.Slot(game01).count1->w(), 21);
+        EXPECT_EQ(PixelAt(window, 28, 32 + 15), (Rgb{255, 207, 207})) << "indicator stays on top";
+        EXPECT_EQ(PixelAt(window, 37, 32 + 29), (Rgb{207, 255, 207}));
+        panel.SetBoxColour(game01, Rgb{207, 255, 207});  // the same colour again changes nothing
+        EXPECT_EQ(PixelAt(window, 37, 32 + 29), (Rgb{207, 255, 207}));
+    });
+}
+
+}  // namespace
+}  // namespace lookout::test

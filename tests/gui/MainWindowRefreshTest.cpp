@@ -1,0 +1,192 @@
+// The refresh cycle end to end: the real window, the real network layer and
+// the demo service, with the pixels on screen as the judge.
+#include "monitor/PageReaders.h"
+#include "monitor/PanelModel.h"
+#include "monitor/SlotTable.h"
+#include "tests/gui/MainWindowFixture.h"
+#include "tests/support/Sjis.h"
+#include "textconv/PzConv.h"
+
+namespace lookout::test {
+namespace {
+
+// One world state for the whole test: the pages change once an interval.
+const std::vector<std::string> kFrozen = {"--interval", "3600", "--seed", "7"};
+
+// The panel the window should show, read from the same pages by the readers.
+PanelModel Expected(const DemoServiceProcess& demo) {
+    PanelModel model;
+    TPzConv pz;
+    ReadAddressPage(pz.EucToSjis(BodyOf(RawGet(demo.Port(), "/ipmap/world1").bytes)), model);
+    ReadStatusPage(BodyOf(RawGet(demo.Port(), "/world1/status.txt").bytes), model);
+    ReadPartyPage(BodyOf(RawGet(demo.Port(), "/world1/party.txt").bytes), model);
+    return model;
+}
+
+void ExpectPanelShows(TLOOK_MAIN& window, const PanelModel& model) {
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        const SlotDef& def = kSlots[i];
+        const SlotState& want = model.slots[i];
+        const SlotWidgets& slot = window.Panel().Slot(i);
+        SCOPED_TRACE(std::string(def.key));
+        EXPECT_EQ(PixelAt(window, def.left + 37, def.top + 29), want.box);
+        EXPECT_EQ(slot.count1->Text(), want.count1);
+        EXPECT_EQ(slot.count2->Text(), want.count2);
+        EXPECT_EQ(slot.box->Hint(), want.hint);
+        if (def.game) {
+            EXPECT_EQ(PixelAt(window, def.left + 28, def.top + 15), want.party);
+            EXPECT_EQ(PixelAt(window, def.left + 36, def.top + 15), want.guild);
+        }
+    }
+}
+
+using Refresh = MainWindowFixture;
+
+TEST_F(Refresh, ActivationPaintsTheWholePanelAndStartsTheTimer) {
+    DemoServiceProcess demo(kFrozen);
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    EXPECT_EQ(window.Caption(), Sjis(u8"Lookout 050504 (3600秒/world1)"));
+    EXPECT_EQ(window.LoadTime(), "3600");
+    EXPECT_EQ(window.Timer().Interval(), 3600000);
+    EXPECT_TRUE(answerer_.Texts().empty());
+    const PanelModel model = Expected(demo);
+    ExpectPanelShows(window, model);
+    int coloured = 0, hinted = 0;
+    for (const SlotState& s : model.slots) {
+        coloured += s.box != kWhite;
+        hinted += !s.hint.empty();
+    }
+    EXPECT_GT(coloured, 20) << "the demo pages colour most boxes";
+    EXPECT_EQ(hinted, 26);
+    for (Fl_Button* b : {window.ReloadButton(), window.JumpUrlButton(), window.AboutButton()})
+        EXPECT_TRUE(b->active());
+}
+
+TEST_F(Refresh, CaptionsFollowThePhasesAndButtonsAreOffDuringTheStatusPages) {
+    DemoServiceProcess demo(kFrozen);
+    demo.SetFault("mode=slow&ms=150");
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    // Samples the caption from the event loop, also inside the nested waits.
+    struct Log {
+        TLOOK_MAIN& window;
+        std::vector<std::string> captions;
+        std::vector<bool> buttonsActive;
+        static void Tick(void* self) {
+            auto* log = static_cast<Log*>(self);
+            if (log->captions.empty() || log->captions.back() != log->window.Caption()) {
+                log->captions.push_back(log->window.Caption());
+                log->buttonsActive.push_back(log->window.ReloadButton()->active());
+            }
+            Fl::repeat_timeout(0.005, Tick, self);
+        }
+    } log{window, {}, {}};
+    Fl::add_timeout(0.0, Log::Tick, &log);
+    const bool idle = RunUntil([&] { return Idle(); });
+    Fl::remove_timeout(Log::Tick, &log);
+    ASSERT_TRUE(idle);
+    auto captions = log.captions;
+    auto buttonsActive = log.buttonsActive;
+    if (!captions.empty() && captions.front().empty()) {  // before the activation
+        captions.erase(captions.begin());
+        buttonsActive.erase(buttonsActive.begin());
+    }
+    const std::string normal = Sjis(u8"Lookout 050504 (3600秒/world1)");
+    EXPECT_EQ(captions, (std::vector<std::string>{Sjis(u8"更新時間取得中..."), Sjis(u8"IP/MAP対応表取得中..."),
+                                                  Sjis(u8"ServerStatus更新中..."), Sjis(u8"PT/GuildStatus更新中..."),
+                                                  normal}));
+    EXPECT_EQ(buttonsActive, (std::vector<bool>{true, true, false, false, true}));
+}
+
+TEST_F(Refresh, IntervalPageFailureShowsTheMessageAndAssumes120Seconds) {
+    DemoServiceProcess demo(kFrozen);
+    demo.SetFault("mode=notfound&path=/loadtime.txt");
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    ASSERT_EQ(answerer_.Texts().size(), 1u);
+    EXPECT_EQ(answerer_.Texts()[0], Sjis(u8"loadtime.txtの取得に失敗しました。\n更新時間を120秒と仮定します。"));
+    EXPECT_EQ(answerer_.Icons()[0], MessageIcon::None);
+    EXPECT_EQ(window.LoadTime(), "*120");
+    EXPECT_EQ(window.Timer().Interval(), 120000);
+    EXPECT_EQ(window.Caption(), Sjis(u8"Lookout 050504 (*120秒/world1)"));
+    ExpectPanelShows(window, Expected(demo));
+}
+
+TEST_F(Refresh, AddressPageFailureShowsItsMessageAndTheRestGoesOn) {
+    DemoServiceProcess demo(kFrozen);
+    demo.SetFault("mode=reset&path=/ipmap/world1");
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    ASSERT_EQ(answerer_.Texts().size(), 1u);
+    EXPECT_EQ(answerer_.Texts()[0], Sjis(u8"IP/MAP対応表の取得に失敗しました。\nヒントを出しません。"));
+    EXPECT_EQ(window.Panel().Slot(0).box->Hint(), "");
+    EXPECT_NE(window.Panel().Slot(0).count1->Text(), "0/0");
+}
+
+TEST_F(Refresh, EmptyAddressPageEndsTheActivationWithTheListIndexError) {
+    DemoServiceProcess demo(kFrozen);
+    demo.SetFault("mode=empty&path=/ipmap/world1");
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return answerer_.Texts().size() == 1 && !window.Http().Busy(); }));
+    EXPECT_EQ(answerer_.Texts()[0], Sjis(u8"ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています (0)"));
+    EXPECT_EQ(answerer_.Icons()[0], MessageIcon::Stop);
+    EXPECT_FALSE(window.Timer().Enabled());
+    EXPECT_EQ(window.Caption(), Sjis(u8"IP/MAP対応表取得中..."));
+    EXPECT_EQ(window.Panel().Slot(0).count1->Text(), "0/0") << "no refresh ran";
+    // Reload still works and turns the timer on.
+    window.ReloadButton()->do_callback();
+    EXPECT_TRUE(window.Timer().Enabled());
+    EXPECT_NE(window.Panel().Slot(0).count1->Text(), "0/0");
+}
+
+TEST_F(Refresh, ServiceGoingDownLeavesThePanelAsItWas) {
+    auto demo = std::make_unique<DemoServiceProcess>(kFrozen);
+    WriteIni(IniFor(*demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    const PanelModel model = Expected(*demo);
+    demo->Stop();
+    window.ReloadButton()->do_callback();
+    EXPECT_TRUE(answerer_.Texts().empty()) << "status and party failures are silent";
+    EXPECT_EQ(window.Caption(), Sjis(u8"Lookout 050504 (3600秒/world1)"));
+    EXPECT_TRUE(window.ReloadButton()->active());
+    ExpectPanelShows(window, model);
+}
+
+TEST_F(Refresh, TicksAndReloadsDuringAFetchStartNoSecondRequest) {
+    DemoServiceProcess demo(kFrozen);
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    demo.SetFault("mode=slow&ms=300&path=/status.txt");
+    int nestedCalls = 0;
+    WhenReady during([&] { return window.Http().Busy(); },
+                     [&] {
+                         // What a tick or a click dispatched inside the wait does.
+                         window.TIMERTimer();
+                         window.B_ReloadClick();
+                         ++nestedCalls;
+                     });
+    window.B_ReloadClick();
+    EXPECT_EQ(nestedCalls, 1);
+    EXPECT_TRUE(window.Timer().Enabled());
+    EXPECT_EQ(window.Caption(), Sjis(u8"Lookout 050504 (3600秒/world1)"));
+    ExpectPanelShows(window, Expected(demo));
+}
+
+TEST_F(Refresh, SiteOpensTheTwoTextsJoined) {
+    DemoServiceProcess demo(kFrozen);
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    window.JumpUrlButton()->do_callback();
+    EXPECT_EQ(opened_, std::vector<std::string>{demo.BaseUrl() + "world1"});
+}
+
+}  // namespace
+}  // namespace lookout::test
