@@ -1,0 +1,90 @@
+#include "net/HttpClient.h"
+
+#include "net/ReplyHeader.h"
+#include "net/RequestHeader.h"
+#include "net/UrlSplit.h"
+
+namespace lookout {
+
+void THttpClient::Get(const std::string& url) {
+    if (busy_) throw ESockError("Request In Progress");
+    busy_ = true;
+    auto life = Life();
+    try {
+        requestUrl_ = url;
+        requestKind_ = kGet;
+        RequestLoop();
+    } catch (...) {
+        if (*life) busy_ = false;
+        throw;
+    }
+    busy_ = false;
+}
+
+void THttpClient::Abort() {
+    lookupFinished_ = true;
+    Cancel();
+}
+
+void THttpClient::SplitRequestUrl() {
+    UrlTarget target = SplitUrl(requestUrl_, Host, Port);
+    Host = std::move(target.Host);
+    Port = target.Port;
+    requestPath_ = std::move(target.Path);
+}
+
+void THttpClient::SendRequest() {
+    Write(RequestHeader.Text());
+    requestKind_ = kGet;
+}
+
+void THttpClient::ReadReplyHeader() {
+    Header.clear();
+    std::string line;
+    ReadLn(line);
+    StatusCode = StatusCodeOf(line);
+    Header += line;
+    do {
+        ReadLn(line);
+        if (auto location = LocationOf(line)) requestUrl_ = std::move(*location);
+        if (Header.size() + line.size() > kMaxReceive) throw ESockError("Header Too Large");
+        Header += line;
+    } while (!IsHeaderEnd(line));
+}
+
+void THttpClient::RequestLoop() {
+    auto life = Life();
+    for (int pass = 1;; ++pass) {
+        SplitRequestUrl();
+        BuildGetRequestHeader(RequestHeader, requestPath_);
+        if (OnAboutToSend) OnAboutToSend(*this);
+        Connect();  // a failure here leaves the socket as it was and sends nothing
+        try {
+            SendRequest();
+            ReadReplyHeader();
+            CaptureString(Body, -1);
+            if (StatusCode < 300) {
+                if (OnSuccess) OnSuccess(requestKind_);
+                Report(2, "Transaction Completed");
+            } else if (StatusCode >= 400) {
+                if (OnFailure) OnFailure(requestKind_);
+            }
+            Disconnect();
+        } catch (...) {
+            if (*life) Disconnect();
+            throw;
+        }
+        const bool redirect = StatusCode >= 300 && StatusCode <= 399;
+        if (redirect && OnRedirect) {
+            bool handled = false;
+            OnRedirect(handled);
+            if (handled) return;
+        }
+        if (StatusCode == 401 && OnAuthenticationNeeded) OnAuthenticationNeeded(*this);
+        if (!redirect) return;
+        // A looping chain, or a 3xx without Location, would go on for ever.
+        if (pass == kMaxPasses) throw ESockError("Too Many Redirects");
+    }
+}
+
+}  // namespace lookout

@@ -1,0 +1,238 @@
+// The socket's life: creation, lookup, connect with its time limit, close.
+#include "net/SockClient.h"
+
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace lookout {
+
+TSockClient::TSockClient(Pump& pump) : pump_(pump), timer_(pump) {
+    timer_.SetEnabled(false);
+    timer_.SetOnTimer([this](TThreadTimer&) { TimerTriggered(); });
+    try {
+        resolver_ = std::make_unique<Resolver>(pump);
+    } catch (const ESockError&) {
+        throw ESockError("Initializaton of windows sockets failed");
+    }
+    if (!OpenSocket(true)) throw ESockError("Initializaton of windows sockets failed");
+}
+
+TSockClient::~TSockClient() {
+    // Hooks belong to an owner that is going away too: none is called here.
+    *alive_ = false;
+    cancelled_ = true;
+    DropSocket();
+}
+
+void TSockClient::Report(int level, std::string_view text) {
+    if (ReportLevel < level) return;
+    lastStatus_ = std::string(text);
+    if (OnStatus) OnStatus(*this, lastStatus_);
+}
+
+void TSockClient::PumpOnce() {
+    auto life = alive_;
+    pump_.WaitOnce();
+    if (!*life) throw EAbortError("Socket destroyed");
+}
+
+int TSockClient::DropSocket() {
+    connected_ = false;
+    connecting_ = false;
+    send_.clear();
+    recv_.clear();
+    lfScanned_ = 0;
+    if (fd_ < 0) return 0;
+    if (watched_ != 0) pump_.Unwatch(fd_);
+    watched_ = 0;
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? 0 : errno;
+}
+
+bool TSockClient::OpenSocket(bool first) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, first ? IPPROTO_TCP : 0);
+    if (fd < 0) return false;
+    if (first) {
+        // The first socket resets its connection when closed; later ones close normally.
+        const linger reset{1, 0};
+        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+    }
+    fd_ = fd;
+    fresh_ = true;
+    return true;
+}
+
+void TSockClient::CloseSocket(bool replace) {
+    Report(4, "Request Close Socket");
+    if (fd_ < 0) return;
+    // Linux releases the descriptor even when close reports an error.
+    if (const int error = DropSocket(); error != 0) RaiseError(error);
+    if (OnDisconnect) OnDisconnect(*this);
+    if (replace) OpenSocket(false);  // a failure here is reported by the next Connect
+}
+
+void TSockClient::Disconnect() {
+    Report(8, "Disconnecting");
+    CloseSocket(true);
+}
+
+void TSockClient::RaiseError(int code) {
+    Report(16, "Checking Error In Error Manager");
+    lastError_ = code;
+    const std::string text = "Unknown Error No. " + std::to_string(code);
+    Report(8, "Looking Up Error Message" + text);
+    throw ESockError(text);
+}
+
+void TSockClient::Cancel() {
+    Report(8, "Canceling");
+    cancelled_ = true;
+}
+
+void TSockClient::TimerOn() {
+    Report(8, "Timer On");
+    timedOut_ = false;
+    timer_.SetInterval(TimeOut);
+    timer_.SetEnabled(true);
+}
+
+void TSockClient::TimerOff() {
+    Report(8, "Timer Off");
+    timer_.SetEnabled(false);
+}
+
+void TSockClient::TimerTriggered() {
+    TimerOff();
+    limitingPauses_ = false;
+    timedOut_ = true;
+    Abort();
+    Report(8, "Timer Triggered");
+}
+
+// Sending and reading reuse the time-out timer as a limit on pauses: every
+// byte moved starts its period again. Unlike the lookup and connect limits
+// it reports nothing, so a normal transfer reads as before.
+void TSockClient::LimitPauses(bool on) {
+    limitingPauses_ = on;
+    if (on) {
+        timedOut_ = false;
+        timer_.SetInterval(TimeOut);
+    }
+    timer_.SetEnabled(on);
+}
+
+void TSockClient::Progress() {
+    if (limitingPauses_) timer_.SetEnabled(true);
+}
+
+bool TSockClient::ResolveHost() {
+    Report(8, "Resolve Host");
+    in_addr dotted{};
+    if (::inet_aton(Host.c_str(), &dotted) != 0) {
+        remote_ = dotted.s_addr;
+        return true;
+    }
+    remote_ = 0;
+    TimerOn();
+    lookupFinished_ = false;
+    bool answered = false;
+    in_addr_t found = 0;
+    resolver_->Start(Host, [this, &answered, &found](bool ok, in_addr_t address) {
+        lookupFinished_ = true;
+        answered = true;
+        noError_ = ok;
+        found = address;
+    });
+    auto life = alive_;
+    try {
+        WaitUntil([&] { return lookupFinished_ || timedOut_ || cancelled_; });
+    } catch (...) {
+        if (*life) resolver_->Abandon();  // else the resolver went with the client
+        throw;
+    }
+    TimerOff();
+    if (!answered) resolver_->Abandon();  // its late answer would land on this frame
+    if (timedOut_) throw ESockError("Host Lookup Timed Out");
+    if (cancelled_) throw ESockError("Host Lookup Canceled");
+    if (!noError_) return false;  // "Host Lookup Failed" ends as "Null Remote Address"
+    remote_ = found;
+    if (OnHostResolved) OnHostResolved(*this);
+    return true;
+}
+
+void TSockClient::ResolveWithRetries() {
+    if (Host.size() > kMaxHostName) throw ESockError("Host Name Too Long");
+    for (int attempts = 0;; ++attempts) {
+        if (ResolveHost() && remote_ != 0) return;
+        if (attempts > 0 || !OnInvalidHost) throw ESockError("Null Remote Address");
+        bool handled = false;
+        OnInvalidHost(handled);
+        if (!handled) throw ESockError("Null Remote Address");
+    }
+}
+
+void TSockClient::StartConnect() {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(Port & 0xFFFF));
+    address.sin_addr.s_addr = remote_;
+    fresh_ = false;
+    if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        connected_ = true;
+        if (OnConnect) OnConnect(*this);
+    } else if (errno == EINPROGRESS) {
+        connecting_ = true;
+    } else {
+        noError_ = false;
+        lastError_ = errno;
+    }
+    UpdateWatch();
+}
+
+void TSockClient::FinishConnect() {
+    connecting_ = false;
+    int error = 0;
+    socklen_t size = sizeof error;
+    if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &size) != 0) error = errno;
+    if (error == 0) {
+        connected_ = true;
+        if (OnConnect) OnConnect(*this);
+    } else {
+        noError_ = false;
+        lastError_ = error;
+    }
+    UpdateWatch();
+}
+
+void TSockClient::Connect() {
+    cancelled_ = false;
+    if (connected_) throw ESockError("Already connected");
+    // A socket that has been through a connect (the peer closed it, or a
+    // failure left it) is never connected again.
+    if (fd_ >= 0 && !fresh_) DropSocket();
+    if (fd_ < 0 && !OpenSocket(false)) throw ESockError("Socket Creation Failed");
+    ResolveWithRetries();
+
+    Report(8, "Connecting");
+    lookupFinished_ = false;
+    noError_ = true;
+    StartConnect();
+    TimerOn();
+    WaitUntil([this] { return connected_ || timedOut_ || cancelled_ || !noError_; });
+    TimerOff();
+    if (!timedOut_ && !cancelled_ && noError_) return;
+
+    const char* message = timedOut_   ? "Connection Timed Out"
+                          : cancelled_ ? "Connection Canceled"
+                                       : "Connection Failed";
+    DropSocket();
+    OpenSocket(false);  // a failure here is reported by the next Connect
+    if (OnConnectionFailed) OnConnectionFailed(*this);
+    throw ESockError(message);
+}
+
+}  // namespace lookout

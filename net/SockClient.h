@@ -1,0 +1,138 @@
+#pragma once
+// One TCP client socket, non-blocking, whose every wait runs the Pump: host
+// lookup (c-ares; a dotted IPv4 address needs none), connect, send, line and
+// stream reading, each bounded, with progress texts reported by level.
+//
+// Waits and destruction: hooks and other event-loop callbacks run inside the
+// waits. A client destroyed from such a callback makes the wait that is on
+// the stack raise EAbortError "Socket destroyed" once the callback returns;
+// the unwinding frames of the client touch nothing of it. The Pump must
+// outlive every client on it.
+#include <netinet/in.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "net/Resolver.h"
+#include "net/SockErrors.h"
+#include "net/ThreadTimer.h"
+#include "platform/Pump.h"
+
+namespace lookout {
+
+class TSockClient {
+public:
+    // Most a reply may put in the receive buffer, in one line or one body.
+    static constexpr std::size_t kMaxReceive = 16u << 20;
+    static constexpr std::size_t kMaxHostName = 127;
+
+    // Raises ESockError "Initializaton of windows sockets failed" when the
+    // resolver or the first socket cannot be had.
+    explicit TSockClient(Pump& pump);
+    virtual ~TSockClient();
+    TSockClient(const TSockClient&) = delete;
+    TSockClient& operator=(const TSockClient&) = delete;
+
+    std::string Host;     // name or dotted IPv4 address
+    int Port = 0;         // the low 16 bits are used
+    int TimeOut = 0;      // ms for the lookup, the connect, and any pause while sending or reading; 0: none
+    int ReportLevel = 1;  // status texts of this level or lower go to OnStatus
+    std::int16_t StatusCode = 0;
+
+    std::function<void(TSockClient&)> OnConnect;
+    std::function<void(TSockClient&)> OnDisconnect;
+    std::function<void(TSockClient&)> OnConnectionFailed;
+    std::function<void(TSockClient&)> OnHostResolved;
+    // Set handled to have the lookup tried once more (after correcting Host).
+    std::function<void(bool& handled)> OnInvalidHost;
+    std::function<void(TSockClient&, const std::string& status)> OnStatus;
+
+    virtual void Connect();
+    // Closes the connection and prepares a fresh socket for the next one.
+    virtual void Disconnect();
+    // Sends text (at most 16384 characters, a NUL ends it) and returns when
+    // all of it is handed to the system.
+    void Write(std::string_view text);
+    // The next received line, up to and including its LF.
+    void ReadLn(std::string& line);
+    // limit < 0: everything up to the peer's close; otherwise until text is at
+    // least limit long.
+    void CaptureString(std::string& text, long limit);
+    // Ends the wait in progress (it raises); the client stays usable.
+    void Cancel();
+    virtual void Abort() {}
+
+    bool Connected() const { return connected_; }
+    const std::string& LastStatus() const { return lastStatus_; }
+    int LastError() const { return lastError_; }
+    // Name servers for the lookups instead of the system's, "addr:port,...".
+    void SetResolverServers(const std::string& csv) { resolver_->SetServers(csv); }
+
+protected:
+    void Report(int level, std::string_view text);
+    // A copy of this is false once the client is gone.
+    std::shared_ptr<const bool> Life() const { return alive_; }
+    bool lookupFinished_ = false;
+
+private:
+    template <class Done>
+    void WaitUntil(Done done) {
+        while (!done()) PumpOnce();
+    }
+    void PumpOnce();
+
+    bool OpenSocket(bool first);
+    void CloseSocket(bool replace);
+    // Closes without reports or hooks, buffers included; the close's errno or 0.
+    int DropSocket();
+    void UpdateWatch();
+    void OnReady(unsigned ready);
+    void FinishConnect();
+    void HandleWritable();
+    void HandleReadable();
+    std::size_t FindLf();
+
+    bool ResolveHost();
+    void ResolveWithRetries();
+    void StartConnect();
+    void TimerOn();
+    void TimerOff();
+    void TimerTriggered();
+    void LimitPauses(bool on);
+    void Progress();
+    [[noreturn]] void RaiseError(int code);
+
+    Pump& pump_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    std::unique_ptr<Resolver> resolver_;
+    TThreadTimer timer_;
+
+    int fd_ = -1;
+    bool fresh_ = false;  // the socket has never been used for a connect
+    unsigned watched_ = 0;
+    in_addr_t remote_ = 0;
+
+    bool connecting_ = false;
+    bool connected_ = false;
+    bool cancelled_ = false;
+    bool timedOut_ = false;
+    bool noError_ = true;
+    bool sendComplete_ = true;
+    bool transfer_ = false;
+    bool limitingPauses_ = false;
+    int sendError_ = 0;
+    int lastError_ = 0;
+    std::uint32_t totalSent_ = 0;
+    std::uint32_t bytesReceived_ = 0;
+
+    std::string send_;
+    std::string recv_;
+    std::size_t lfScanned_ = 0;  // bytes of recv_ known to hold no LF
+    std::string lastStatus_;
+};
+
+}  // namespace lookout

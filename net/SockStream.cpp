@@ -1,0 +1,152 @@
+// Moving bytes: the readiness handlers, Write, ReadLn and CaptureString.
+#include <sys/socket.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "net/SockClient.h"
+
+namespace lookout {
+
+namespace {
+constexpr std::size_t kBlock = 16383;  // most bytes per send or recv
+constexpr std::size_t kMaxWrite = 16384;
+}  // namespace
+
+void TSockClient::UpdateWatch() {
+    unsigned wanted = 0;
+    if (fd_ >= 0) {
+        if (connecting_ || !send_.empty()) wanted |= kWritable;
+        // A full receive buffer is left in the kernel until it is drained.
+        if (connected_ && recv_.size() < kMaxReceive) wanted |= kReadable;
+    }
+    if (wanted == watched_) return;
+    if (wanted == 0)
+        pump_.Unwatch(fd_);
+    else
+        pump_.Watch(fd_, wanted, [this](unsigned ready) { OnReady(ready); });
+    watched_ = wanted;
+}
+
+void TSockClient::OnReady(unsigned ready) {
+    if (connecting_) FinishConnect();
+    if ((ready & kWritable) && fd_ >= 0 && !connecting_ && noError_) HandleWritable();
+    if ((ready & kReadable) && connected_) HandleReadable();
+}
+
+void TSockClient::HandleWritable() {
+    Report(8, "WriteFromStream");
+    if (!send_.empty() && !cancelled_) {
+        const ssize_t sent = ::send(fd_, send_.data(), std::min(send_.size(), kBlock), MSG_NOSIGNAL);
+        if (sent >= 0) {
+            send_.erase(0, static_cast<std::size_t>(sent));
+            totalSent_ += static_cast<std::uint32_t>(sent);
+            if (send_.empty()) sendComplete_ = true;
+            Progress();
+        } else if (errno != EAGAIN && errno != EINTR) {
+            lastError_ = sendError_ = errno;
+        }
+    }
+    UpdateWatch();
+}
+
+void TSockClient::HandleReadable() {
+    Report(8, "ReadToStream");
+    char block[kBlock + 1];
+    const ssize_t got = ::recv(fd_, block, kBlock, 0);
+    if (got > 0) {
+        recv_.append(block, static_cast<std::size_t>(got));
+        if (transfer_) bytesReceived_ += static_cast<std::uint32_t>(got);
+        Progress();
+    } else if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
+        return;
+    } else {
+        // The peer's close, or a reset: either ends the connection.
+        if (got < 0) lastError_ = errno;
+        connected_ = false;
+        UpdateWatch();
+        if (OnDisconnect) OnDisconnect(*this);
+        return;
+    }
+    UpdateWatch();
+}
+
+std::size_t TSockClient::FindLf() {
+    const std::size_t lf = recv_.find('\n', lfScanned_);
+    lfScanned_ = lf == std::string::npos ? recv_.size() : lf;
+    return lf;
+}
+
+void TSockClient::Write(std::string_view text) {
+    Report(8, "Write");
+    text = text.substr(0, std::min(text.find('\0'), kMaxWrite));
+    if (cancelled_) throw EAbortError("Socket write aborted");
+    Report(4, "Sending Buffer");
+    send_.append(text);
+    sendComplete_ = send_.empty();
+    sendError_ = 0;
+    LimitPauses(true);
+    HandleWritable();
+    WaitUntil([this] { return sendComplete_ || sendError_ != 0 || cancelled_ || timedOut_; });
+    LimitPauses(false);
+    if (timedOut_) throw ESockError("Send Timed Out");
+    if (cancelled_) throw EAbortError("Socket write aborted");
+    if (sendError_ != 0) RaiseError(sendError_);
+}
+
+void TSockClient::ReadLn(std::string& line) {
+    Report(8, "ReadLn");
+    LimitPauses(true);
+    WaitUntil([this] {
+        return cancelled_ || timedOut_ || FindLf() != std::string::npos || !connected_ ||
+               recv_.size() >= kMaxReceive;
+    });
+    LimitPauses(false);
+    if (timedOut_) throw ESockError("Receive Timed Out");
+    if (cancelled_) throw EAbortError("Socket readln aborted");
+    const std::size_t lf = FindLf();
+    if (lf == std::string::npos)
+        throw ESockError(connected_ ? "Line Too Long" : "Connection Closed Before Line End");
+    line.assign(recv_, 0, lf + 1);
+    recv_.erase(0, lf + 1);
+    lfScanned_ = 0;
+    UpdateWatch();
+}
+
+void TSockClient::CaptureString(std::string& text, long limit) {
+    text.clear();
+    transfer_ = true;
+    Report(8, "Capture String");
+    bytesReceived_ = 0;
+    LimitPauses(true);
+    auto life = alive_;
+    try {
+        while (!cancelled_ && !timedOut_ &&
+               (limit < 0 ? connected_ || !recv_.empty() : text.size() < static_cast<std::size_t>(limit))) {
+            if (recv_.empty()) {
+                PumpOnce();
+                continue;
+            }
+            if (text.size() + recv_.size() > kMaxReceive) throw ESockError("Body Too Large");
+            text += recv_;
+            recv_.clear();
+            lfScanned_ = 0;
+            UpdateWatch();
+        }
+    } catch (...) {
+        if (*life) {
+            transfer_ = false;
+            LimitPauses(false);
+        }
+        throw;
+    }
+    transfer_ = false;
+    LimitPauses(false);
+    if (timedOut_) throw ESockError("Receive Timed Out");
+    if (cancelled_) {
+        cancelled_ = false;
+        throw EAbortError("Socket capture aborted");
+    }
+}
+
+}  // namespace lookout

@@ -1,0 +1,45 @@
+#pragma once
+// The program's Pump: waits in FLTK's own loop, so a socket wait keeps the
+// windows painted and their timers and buttons alive. Timers are FLTK
+// timeouts: exact one-shots, stoppable at any time, even from inside their
+// own callback. One instance, created after FLTK is set up and destroyed
+// after every client of it.
+#include <memory>
+#include <unordered_map>
+
+#include "platform/Pump.h"
+
+namespace lookout {
+
+class FltkPump : public Pump {
+public:
+    FltkPump() = default;
+    ~FltkPump() override;
+    FltkPump(const FltkPump&) = delete;
+    FltkPump& operator=(const FltkPump&) = delete;
+
+    TimerId StartTimer(std::chrono::milliseconds delay, std::function<void()> onFire) override;
+    void StopTimer(TimerId id) override;
+    void Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) override;
+    void Unwatch(int fd) override;
+    void WaitOnce() override;
+
+private:
+    struct Timer {
+        FltkPump* pump;
+        TimerId id;
+        std::function<void()> onFire;
+    };
+    struct Watcher {
+        unsigned wanted;
+        std::shared_ptr<std::function<void(unsigned)>> onReady;
+    };
+    static void OnTimeout(void* data);
+    static void OnFd(int fd, void* data);
+
+    std::unordered_map<TimerId, std::unique_ptr<Timer>> timers_;
+    std::unordered_map<int, Watcher> watchers_;
+    TimerId nextTimer_ = 1;
+};
+
+}  // namespace lookout

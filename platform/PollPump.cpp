@@ -1,0 +1,106 @@
+#include "platform/PollPump.h"
+
+#include <poll.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <stdexcept>
+#include <system_error>
+#include <vector>
+
+namespace lookout {
+
+TimerService::TimerId PollPump::StartTimer(std::chrono::milliseconds delay, std::function<void()> onFire) {
+    const TimerId id = nextTimer_++;
+    const auto due = Clock::now() + delay;
+    timers_.emplace(std::make_pair(due, id), std::move(onFire));
+    deadlines_.emplace(id, due);
+    return id;
+}
+
+void PollPump::StopTimer(TimerId id) {
+    auto it = deadlines_.find(id);
+    if (it == deadlines_.end()) return;
+    timers_.erase(std::make_pair(it->second, id));
+    deadlines_.erase(it);
+}
+
+void PollPump::Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) {
+    watchers_[fd] = Watcher{wanted, nextSerial_++,
+                            std::make_shared<std::function<void(unsigned)>>(std::move(onReady))};
+}
+
+void PollPump::Unwatch(int fd) { watchers_.erase(fd); }
+
+void PollPump::WaitOnce() {
+    for (;;) {
+        int timeoutMs = -1;
+        if (!timers_.empty()) {
+            const auto left = timers_.begin()->first.first - Clock::now();
+            // Rounded up, so that a timer is never polled for before it is due.
+            const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+            timeoutMs = ms < 0 ? 0 : static_cast<int>(std::min<long long>(ms, 1 << 30));
+        } else if (watchers_.empty()) {
+            throw std::logic_error("PollPump::WaitOnce with nothing to wait for");
+        }
+        const bool fdsDispatched = DispatchReady(timeoutMs);
+        const bool timersDispatched = DispatchDueTimers();
+        if (fdsDispatched || timersDispatched) return;
+    }
+}
+
+bool PollPump::DispatchReady(int timeoutMs) {
+    std::vector<pollfd> fds;
+    std::vector<std::uint64_t> serials;
+    fds.reserve(watchers_.size());
+    for (const auto& [fd, w] : watchers_) {
+        short events = 0;
+        if (w.wanted & kReadable) events |= POLLIN;
+        if (w.wanted & kWritable) events |= POLLOUT;
+        fds.push_back(pollfd{fd, events, 0});
+        serials.push_back(w.serial);
+    }
+    const int n = ::poll(fds.data(), fds.size(), timeoutMs);
+    if (n < 0) {
+        if (errno == EINTR) return false;
+        throw std::system_error(errno, std::generic_category(), "poll");
+    }
+    bool dispatched = false;
+    for (std::size_t i = 0; i < fds.size() && n > 0; ++i) {
+        const short revents = fds[i].revents;
+        if (revents == 0) continue;
+        // A callback may have dropped or replaced any registration meanwhile.
+        auto it = watchers_.find(fds[i].fd);
+        if (it == watchers_.end() || it->second.serial != serials[i]) continue;
+        unsigned ready = 0;
+        // Errors and hang-ups are reported as both, so the owner's own read or
+        // write learns what happened.
+        if (revents & (POLLIN | POLLERR | POLLHUP)) ready |= kReadable;
+        if (revents & (POLLOUT | POLLERR | POLLHUP)) ready |= kWritable;
+        ready &= it->second.wanted;
+        if (ready == 0) continue;
+        auto onReady = it->second.onReady;  // keeps the callback alive if it unwatches itself
+        dispatched = true;
+        (*onReady)(ready);
+    }
+    return dispatched;
+}
+
+bool PollPump::DispatchDueTimers() {
+    const auto now = Clock::now();
+    std::vector<TimerId> due;
+    for (const auto& [key, fn] : timers_) {
+        if (key.first > now) break;
+        due.push_back(key.second);
+    }
+    for (TimerId id : due) {
+        auto it = deadlines_.find(id);
+        if (it == deadlines_.end()) continue;  // stopped by an earlier callback
+        auto node = timers_.extract(std::make_pair(it->second, id));
+        deadlines_.erase(it);
+        node.mapped()();
+    }
+    return !due.empty();
+}
+
+}  // namespace lookout
