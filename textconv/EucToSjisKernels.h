@@ -1,0 +1,27 @@
+#pragma once
+// The conversion loops behind TPzConv::EucToSjis. They all give the same
+// bytes; the plain one is the reference the faster ones are checked against.
+#include <string>
+#include <string_view>
+
+namespace lookout::textconv {
+
+// One byte class decision at a time, appending each converted piece.
+std::string EucToSjisPlain(std::string_view euc);
+
+#if defined(__SSE2__)
+// Sixteen bytes at a time through runs of ASCII and of two-byte characters;
+// every other byte goes the plain way.
+std::string EucToSjisSse2(std::string_view euc);
+#endif
+
+// The fastest loop this target has.
+inline std::string EucToSjisFast(std::string_view euc) {
+#if defined(__SSE2__)
+    return EucToSjisSse2(euc);
+#else
+    return EucToSjisPlain(euc);
+#endif
+}
+
+}  // namespace lookout::textconv
