@@ -77,10 +77,14 @@ void DemoService::KeepListenerOpen(Clock::time_point now) {
     if (!reopenAt_ || now < *reopenAt_) return;
     if (listener_.Reopen()) {
         reopenAt_.reset();
-    } else {
-        std::fprintf(stderr, "lookout-demo-service: port %d still taken, retrying\n", listener_.Port());
-        reopenAt_ = now + kReopenRetry;
+        reopenFailed_ = false;
+        return;
     }
+    // Said once per refusal, not on every retry.
+    if (!reopenFailed_)
+        std::fprintf(stderr, "lookout-demo-service: port %d still taken, retrying\n", listener_.Port());
+    reopenFailed_ = true;
+    reopenAt_ = now + kReopenRetry;
 }
 
 void DemoService::Run(int stopFd) {

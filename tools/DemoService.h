@@ -41,6 +41,7 @@ private:
     std::string addressPage_;
     Clock::time_point start_;
     std::optional<Clock::time_point> reopenAt_;  // set while connections are refused
+    bool reopenFailed_ = false;                  // the port was taken at the last try
     std::list<std::unique_ptr<Connection>> connections_;
     std::uint64_t accepted_ = 0;
 };

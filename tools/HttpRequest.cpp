@@ -1,14 +1,19 @@
 #include "tools/HttpRequest.h"
 
+#include <charconv>
+
 namespace lookout::demo {
 
 namespace {
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+// The byte of the two hex digits at `at`, or nullopt.
+std::optional<char> EscapedByte(std::string_view text, std::size_t at) {
+    if (at + 2 > text.size()) return std::nullopt;
+    unsigned value = 0;
+    const char* end = text.data() + at + 2;
+    const auto [stop, error] = std::from_chars(text.data() + at, end, value, 16);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return static_cast<char>(value);
 }
 
 // A malformed escape is kept as it stands.
@@ -16,10 +21,11 @@ std::string PercentDecode(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        const std::optional<char> escaped = c == '%' ? EscapedByte(text, i + 1) : std::nullopt;
         if (c == '+') {
             out += ' ';
-        } else if (c == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+        } else if (escaped) {
+            out += *escaped;
             i += 2;
         } else {
             out += c;

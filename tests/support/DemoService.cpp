@@ -40,49 +40,32 @@ bool WaitFor(int fd, short events, Clock::time_point end) {
     }
 }
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-}  // namespace
-
-RawReply RawExchange(int port, std::string_view request, std::chrono::milliseconds limit, std::size_t maxBytes) {
-    const auto end = Clock::now() + limit;
+// The exchange on a non-blocking socket the caller closes.
+RawReply Exchange(int fd, int port, std::string_view request, Clock::time_point end, std::size_t maxBytes) {
     RawReply reply;
-    Fd fd(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<std::uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         if (errno != EINPROGRESS) {
             reply.error = errno;
             return reply;
         }
-        if (!WaitFor(fd.get(), POLLOUT, end)) {
+        if (!WaitFor(fd, POLLOUT, end)) {
             reply.timedOut = true;
             return reply;
         }
         socklen_t length = sizeof reply.error;
-        ::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &reply.error, &length);
+        ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &reply.error, &length);
         if (reply.error != 0) return reply;
     }
     for (std::size_t sent = 0; sent < request.size();) {
-        if (!WaitFor(fd.get(), POLLOUT, end)) {
+        if (!WaitFor(fd, POLLOUT, end)) {
             reply.timedOut = true;
             return reply;
         }
-        const ssize_t n = ::send(fd.get(), request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+        const ssize_t n = ::send(fd, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
             reply.error = errno;
             return reply;
@@ -91,11 +74,11 @@ RawReply RawExchange(int port, std::string_view request, std::chrono::millisecon
     }
     char buffer[65536];
     while (reply.bytes.size() < maxBytes) {
-        if (!WaitFor(fd.get(), POLLIN, end)) {
+        if (!WaitFor(fd, POLLIN, end)) {
             reply.timedOut = true;
             break;
         }
-        const ssize_t n = ::recv(fd.get(), buffer, std::min(sizeof buffer, maxBytes - reply.bytes.size()), 0);
+        const ssize_t n = ::recv(fd, buffer, std::min(sizeof buffer, maxBytes - reply.bytes.size()), 0);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EAGAIN || errno == EINTR) continue;
@@ -104,6 +87,16 @@ RawReply RawExchange(int port, std::string_view request, std::chrono::millisecon
         }
         reply.bytes.append(buffer, static_cast<std::size_t>(n));
     }
+    return reply;
+}
+
+}  // namespace
+
+RawReply RawExchange(int port, std::string_view request, std::chrono::milliseconds limit, std::size_t maxBytes) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return RawReply{{}, errno, false};
+    RawReply reply = Exchange(fd, port, request, Clock::now() + limit, maxBytes);
+    ::close(fd);
     return reply;
 }
 
