@@ -1,0 +1,31 @@
+// lookout-demo-service: a stand-in for the status service on 127.0.0.1, for
+// the demo and for tests.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/Exception.h"
+#include "tools/DemoService.h"
+#include "tools/PortFile.h"
+#include "tools/ServiceOptions.h"
+#include "tools/StopSignal.h"
+
+int main(int argc, char** argv) {
+    using namespace lookout;
+    using namespace lookout::demo;
+    try {
+        const ServiceOptions options = ParseServiceOptions(std::vector<std::string>(argv + 1, argv + argc));
+        const int stopFd = InstallStopSignals();
+        DemoService service(options.settings);
+        if (!options.portFile.empty()) WritePortFile(options.portFile, service.Port());
+        std::printf("lookout-demo-service listening on http://127.0.0.1:%d/ (seed %llu, interval %d s)\n",
+                    service.Port(), static_cast<unsigned long long>(options.settings.seed),
+                    options.settings.intervalSeconds);
+        std::fflush(stdout);
+        service.Run(stopFd);
+        return 0;
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "lookout-demo-service: %s\n%s", e.what(), kUsage);
+        return 2;
+    }
+}
