@@ -7,40 +7,45 @@
 #include "resources/Credits.h"
 #include "resources/FlImages.h"
 #include "ui/AboutTexts.h"
-#include "ui/TextLine.h"
 
 namespace lookout {
 
 namespace {
 
 constexpr Fl_Fontsize kTextSize = 12;
-const Fl_Color kWhite = fl_rgb_color(255, 255, 255);
 
-// A plain transparent label sized to its text, as the dialog's labels are.
-Fl_Box* MakeLabel(int left, int top, const std::string& sjis, Fl_Font face) {
-    const std::string utf8 = SjisToUtf8(sjis);
-    const TFont font{face, kTextSize, kWhite, false};
-    auto* label = new Fl_Box(FL_NO_BOX, left, top, TextWidth(utf8, font), TextHeight(font), nullptr);
-    label->copy_label(utf8.c_str());
-    label->labelfont(face);
-    label->labelsize(kTextSize);
-    label->labelcolor(kWhite);
-    label->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
+TFont WhiteText(Fl_Font face, bool underline = false) {
+    return {face, kTextSize, fl_rgb_color(255, 255, 255), underline};
+}
+
+template <class Label>
+Label* MakeLabel(int left, int top, const std::string& caption, const TFont& font) {
+    auto* label = new Label(left, top, 0, 0);
+    label->SetTransparent(true);
+    label->SetFont(font);
+    label->SetCaption(caption);
     return label;
 }
 
 TURLLink* MakeLink(int left, int top, const std::string& target, TURLtype type) {
-    auto* link = new TURLLink(left, top, 0, 0);
-    link->SetTransparent(true);
-    link->SetFont({GothicFont(), kTextSize, kWhite, true});
+    auto* link = MakeLabel<TURLLink>(left, top, target, WhiteText(GothicFont(), true));
     link->SetHintFormFont({GothicFont(), kTextSize, FL_FOREGROUND_COLOR, false});
     link->SetLinkColor(fl_rgb_color(255, 0, 0));
     link->SetEnableShowHint(false);
-    link->SetCaption(target);
     link->SetLink(target);
     link->SetURLType(type);
     return link;
 }
+
+// A picture at its natural size from the box's top-left corner.
+class TPicture : public Fl_Box {
+public:
+    using Fl_Box::Fl_Box;
+    void draw() override {
+        draw_box();
+        if (image()) image()->draw(x(), y());
+    }
+};
 
 void CloseBoxOnly(Fl_Widget* window, void*) {
     // The toolkit also closes windows on Escape; this dialog closes only from
@@ -58,17 +63,16 @@ TLOOK_ABOUT::TLOOK_ABOUT(const std::string& applicationTitle)
     size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);
     callback(CloseBoxOnly);
 
-    Label1 = MakeLabel(8, 8, applicationTitle, GothicBoldFont());
-    Label2 = MakeLabel(8, 32, credits::kMakerName, GothicFont());
+    Label1 = MakeLabel<TLabel>(8, 8, applicationTitle, WhiteText(GothicBoldFont()));
+    Label2 = MakeLabel<TLabel>(8, 32, credits::kMakerName, WhiteText(GothicFont()));
     L_URL = MakeLink(8, 48, credits::kHomePage, tpURL);
     L_EMail = MakeLink(8, 64, credits::kContactAddress, tpMAIL);
     // Drawn white like the other labels: the window text colour would be dark
     // on the black ground.
-    Label5 = MakeLabel(8, 96, about_texts::CreditLine(), GothicFont());
+    Label5 = MakeLabel<TLabel>(8, 96, about_texts::CreditLine(), WhiteText(GothicFont()));
     URLLink1 = MakeLink(8, 112, credits::kStatusServiceSite, tpURL);
-    Image2 = new Fl_Box(FL_NO_BOX, 8, 136, 201, 41, nullptr);
+    Image2 = new TPicture(FL_NO_BOX, 8, 136, 201, 41, nullptr);
     Image2->image(banner_.get());
-    Image2->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
     end();
 }
 

@@ -9,6 +9,7 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
 
+#include "ui/Label.h"
 #include "ui/URLLink.h"
 
 namespace lookout {
@@ -28,13 +29,13 @@ public:
     void ShowModalAt(int left, int top);
 
     // The widgets, top to bottom; the window owns them.
-    Fl_Box* Label1 = nullptr;  // the application title
-    Fl_Box* Label2 = nullptr;  // the maker's name
+    TLabel* Label1 = nullptr;  // the application title
+    TLabel* Label2 = nullptr;  // the maker's name
     TURLLink* L_URL = nullptr;
     TURLLink* L_EMail = nullptr;
-    Fl_Box* Label5 = nullptr;  // the credit line naming the status service
+    TLabel* Label5 = nullptr;  // the credit line naming the status service
     TURLLink* URLLink1 = nullptr;
-    Fl_Box* Image2 = nullptr;  // the banner
+    Fl_Box* Image2 = nullptr;  // the banner, drawn unstretched at its top-left corner
 
 private:
     std::unique_ptr<Fl_RGB_Image> banner_;

@@ -3,11 +3,8 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Window.H>
-#include <FL/fl_draw.H>
 
-#include "platform/DisplayText.h"
 #include "ui/HintForm.h"
-#include "ui/TextLine.h"
 
 namespace lookout {
 
@@ -25,68 +22,19 @@ std::unique_ptr<THintForm> MakeTopLevelHintForm() {
 }  // namespace
 
 TURLLink::TURLLink(int left, int top, int width, int height)
-    : Fl_Box(FL_FLAT_BOX, left, top, width, height, nullptr),
+    : TLabel(left, top, width, height),
       hint_(MakeTopLevelHintForm()),
       rememberedColor_(fl_rgb_color(0, 0, 255)),
       hintFormColor_(Fl_Tooltip::color()),
       linkColor_(fl_rgb_color(255, 0, 0)) {
-    font_.color = fl_rgb_color(0, 0, 255);
+    TFont font = Font();
+    font.color = fl_rgb_color(0, 0, 255);
+    SetFont(font);
 }
 
 TURLLink::~TURLLink() = default;
 
-const Fl_Window& TURLLink::HintForm() const { return *hint_; }
-
-void TURLLink::SetCaption(const std::string& value) {
-    if (caption_ == value) return;
-    caption_ = value;
-    captionUtf8_ = SjisToUtf8(value);
-    FitToText();
-}
-
-void TURLLink::SetFont(const TFont& value) {
-    if (font_ == value) return;
-    font_ = value;
-    FitToText();
-}
-
-void TURLLink::SetColor(Fl_Color value) {
-    if (color() == value) return;
-    color(value);
-    Repaint();
-}
-
-void TURLLink::SetTransparent(bool value) {
-    if (Transparent() == value) return;
-    box(value ? FL_NO_BOX : FL_FLAT_BOX);
-    Repaint();
-}
-
-void TURLLink::SetAutoSize(bool value) {
-    if (autoSize_ == value) return;
-    autoSize_ = value;
-    FitToText();
-}
-
-void TURLLink::Repaint() {
-    // Without a box of its own the label's background is its window's, so the
-    // window has to repaint that area first.
-    if (box() == FL_NO_BOX && window()) {
-        window()->damage(FL_DAMAGE_ALL, x(), y(), w(), h());
-    } else {
-        redraw();
-    }
-}
-
-void TURLLink::FitToText() {
-    Repaint();
-    if (!autoSize_) return;
-    const int width = TextWidth(captionUtf8_, font_);
-    // A right-justified label keeps its right edge, the others their left.
-    const int left = alignment_ == taRightJustify ? x() + w() - width : x();
-    resize(left, y(), width, TextHeight(font_));
-    Repaint();
-}
+Fl_Window& TURLLink::HintForm() { return *hint_; }
 
 int TURLLink::handle(int event) {
     switch (event) {
@@ -109,23 +57,21 @@ int TURLLink::handle(int event) {
         HideHint();
         break;
     }
-    return Fl_Box::handle(event);
+    return TLabel::handle(event);
 }
 
 void TURLLink::MouseEnter() {
     hovering_ = true;
-    rememberedColor_ = font_.color;
-    font_.color = linkColor_;
+    rememberedColor_ = Font().color;
     if (window()) window()->cursor(FL_CURSOR_HAND);
-    Repaint();
+    PaintTextIn(linkColor_);
 }
 
 void TURLLink::MouseLeave() {
     if (hovering_) {
         hovering_ = false;
-        font_.color = rememberedColor_;
         if (window()) window()->cursor(FL_CURSOR_DEFAULT);
-        Repaint();
+        PaintTextIn(rememberedColor_);
     }
     HideHint();
 }
@@ -147,17 +93,6 @@ void TURLLink::HideHint() {
     if (!hintShown_) return;
     hint_->hide();
     hintShown_ = false;
-}
-
-void TURLLink::draw() {
-    draw_box();
-    const int width = TextWidth(captionUtf8_, font_);
-    int left = x();
-    if (alignment_ == taRightJustify) left = x() + w() - width;
-    if (alignment_ == taCenter) left = x() + (w() - width) / 2;
-    fl_push_clip(x(), y(), w(), h());
-    DrawTextLine(captionUtf8_, font_, active_r() ? font_.color : fl_inactive(font_.color), left, y());
-    fl_pop_clip();
 }
 
 }  // namespace lookout

@@ -5,9 +5,8 @@
 #include <memory>
 #include <string>
 
-#include <FL/Fl_Box.H>
-
 #include "platform/ShellOpen.h"
+#include "ui/Label.h"
 #include "ui/TextFont.h"
 
 namespace lookout {
@@ -15,9 +14,8 @@ namespace lookout {
 class THintForm;
 
 enum TURLtype { tpURL = 0, tpMAIL = 1 };  // tpMAIL opens "mailto:" + Link
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-class TURLLink : public Fl_Box {
+class TURLLink : public TLabel {
 public:
     TURLLink(int left, int top, int width, int height);
     ~TURLLink() override;
@@ -42,40 +40,15 @@ public:
     Fl_Color LinkColor() const { return linkColor_; }  // takes effect at the next mouse enter
     void SetLinkColor(Fl_Color value) { Change(linkColor_, value); }
 
-    // The label's own look. With AutoSize the label's size follows its text.
-    const std::string& Caption() const { return caption_; }  // Shift-JIS
-    void SetCaption(const std::string& value);
-    const TFont& Font() const { return font_; }
-    void SetFont(const TFont& value);
-    Fl_Color Color() const { return color(); }
-    void SetColor(Fl_Color value);
-    bool Transparent() const { return box() == FL_NO_BOX; }
-    void SetTransparent(bool value);
-    TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment value) { Change(alignment_, value); }
-    bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool value);
-
     // Who opens the target; the desktop's opener unless replaced (tests).
     void SetOpener(ShellOpener opener) { opener_ = std::move(opener); }
 
     bool HintShown() const { return hintShown_; }
-    const Fl_Window& HintForm() const;
+    Fl_Window& HintForm();
 
     int handle(int event) override;
 
-protected:
-    void draw() override;
-
 private:
-    template <class T>
-    void Change(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        Repaint();
-    }
-    void Repaint();
-    void FitToText();
     void MouseEnter();
     void MouseLeave();
     void MouseMove(int screenX, int screenY);
@@ -95,12 +68,6 @@ private:
     int hintOffsetX_ = 15;
     int hintOffsetY_ = 15;
     Fl_Color linkColor_;
-
-    std::string caption_;
-    std::string captionUtf8_;
-    TFont font_;
-    TAlignment alignment_ = taLeftJustify;
-    bool autoSize_ = true;
 
     ShellOpener opener_ = OpenWithDesktop;
 };
