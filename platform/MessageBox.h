@@ -7,10 +7,10 @@
 
 namespace lookout {
 
-enum class MessageIcon { None, Stop };
+enum class MessageIcon { Plain, Stop };
 
 // Blocks (dispatching events) until the box is closed.
-void ShowMessageBox(const std::string& title, const std::string& text, MessageIcon icon = MessageIcon::None);
+void ShowMessageBox(const std::string& title, const std::string& text, MessageIcon icon = MessageIcon::Plain);
 
 // The error box's text: the message with "." appended when it is not empty
 // and its last character sorts after ".".

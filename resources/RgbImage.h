@@ -4,12 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace lookout {
+#include "platform/Rgb.h"
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+namespace lookout {
 
 class RgbImage {
 public:

@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Run(const std::string& command) {
+std::string Shell(const std::string& command) {
     std::string out;
     if (FILE* p = popen(command.c_str(), "r")) {
         char buffer[256];
@@ -54,14 +54,14 @@ TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxAndExitZero) {
         }
         // xdotool waits for the window itself; `timeout` is the watchdog.
         const std::string windows =
-            Run("timeout 20 xdotool search --sync --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
+            Shell("timeout 20 xdotool search --sync --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
         ASSERT_FALSE(windows.empty()) << "no window appeared";
         const std::string id = windows.substr(0, windows.find('\n'));
         EXPECT_EQ(windows.find('\n'), windows.size() - 1) << "exactly one window: " << windows;
-        EXPECT_EQ(Run("xdotool getwindowname " + id), "Lookout 050504\n");
-        EXPECT_EQ(Run("xdotool getwindowgeometry " + id).find("600x64"), std::string::npos)
+        EXPECT_EQ(Shell("xdotool getwindowname " + id), "Lookout 050504\n");
+        EXPECT_EQ(Shell("xdotool getwindowgeometry " + id).find("600x64"), std::string::npos)
             << "the main window is not shown";
-        Run("xdotool key --window " + id + " Return");
+        Shell("xdotool key --window " + id + " Return");
         int status = -1;
         const timespec limit{10, 0};  // watchdog for the exit
         while (waitpid(pid, &status, WNOHANG) == 0 && sigtimedwait(&childSignal, nullptr, &limit) > 0) {

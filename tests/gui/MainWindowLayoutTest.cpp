@@ -113,9 +113,17 @@ TEST_F(Layout, PixelsShowSharedFramesTheGapAndTheClippedEdges) {
         for (const SlotDef& def : kSlots) {
             SCOPED_TRACE(std::string(def.key));
             EXPECT_EQ(PixelAt(window, def.left, def.top + 16), kBlack) << "left frame line";
-            EXPECT_EQ(PixelAt(window, def.left + 20, def.top), kBlack) << "top frame line";
+            // Reload and Site lie over PatchFV8's right and Game12's top frame line.
+            auto framed = [&](int x, int y) {
+                for (Fl_Button* b : {window.ReloadButton(), window.JumpUrlButton()})
+                    if (x >= b->x() && x < b->x() + b->w() && y >= b->y() && y < b->y() + b->h()) return false;
+                return x < 600;
+            };
+            if (framed(def.left + 20, def.top))
+                EXPECT_EQ(PixelAt(window, def.left + 20, def.top), kBlack) << "top frame line";
             EXPECT_EQ(PixelAt(window, def.left + 37, def.top + 29), kWhite) << "white fill";
-            if (def.left + 40 < 600) EXPECT_EQ(PixelAt(window, def.left + 40, def.top + 5), kBlack);
+            if (framed(def.left + 40, def.top + 5))
+                EXPECT_EQ(PixelAt(window, def.left + 40, def.top + 5), kBlack) << "shared right frame line";
             if (def.game) {
                 EXPECT_EQ(PixelAt(window, def.left + 24, def.top + 15), kBlack) << "party frame";
                 EXPECT_EQ(PixelAt(window, def.left + 28, def.top + 15), kWhite) << "party fill";

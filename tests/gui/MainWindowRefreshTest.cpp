@@ -74,18 +74,21 @@ TEST_F(Refresh, CaptionsFollowThePhasesAndButtonsAreOffDuringTheStatusPages) {
         TLOOK_MAIN& window;
         std::vector<std::string> captions;
         std::vector<bool> buttonsActive;
-        static void Tick(void* self) {
-            auto* log = static_cast<Log*>(self);
-            if (log->captions.empty() || log->captions.back() != log->window.Caption()) {
-                log->captions.push_back(log->window.Caption());
-                log->buttonsActive.push_back(log->window.ReloadButton()->active());
+        void Sample() {
+            if (captions.empty() || captions.back() != window.Caption()) {
+                captions.push_back(window.Caption());
+                buttonsActive.push_back(window.ReloadButton()->active());
             }
+        }
+        static void Tick(void* self) {
+            static_cast<Log*>(self)->Sample();
             Fl::repeat_timeout(0.005, Tick, self);
         }
     } log{window, {}, {}};
     Fl::add_timeout(0.0, Log::Tick, &log);
     const bool idle = RunUntil([&] { return Idle(); });
     Fl::remove_timeout(Log::Tick, &log);
+    log.Sample();
     ASSERT_TRUE(idle);
     auto captions = log.captions;
     auto buttonsActive = log.buttonsActive;
@@ -108,7 +111,7 @@ TEST_F(Refresh, IntervalPageFailureShowsTheMessageAndAssumes120Seconds) {
     ASSERT_TRUE(RunUntil([&] { return Idle(); }));
     ASSERT_EQ(answerer_.Texts().size(), 1u);
     EXPECT_EQ(answerer_.Texts()[0], Sjis(u8"loadtime.txtの取得に失敗しました。\n更新時間を120秒と仮定します。"));
-    EXPECT_EQ(answerer_.Icons()[0], MessageIcon::None);
+    EXPECT_EQ(answerer_.Icons()[0], MessageIcon::Plain);
     EXPECT_EQ(window.LoadTime(), "*120");
     EXPECT_EQ(window.Timer().Interval(), 120000);
     EXPECT_EQ(window.Caption(), Sjis(u8"Lookout 050504 (*120秒/world1)"));
