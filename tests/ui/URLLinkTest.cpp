@@ -179,6 +179,20 @@ TEST_F(URLLinkTest, HintFormShowsOncePerVisitWhereTheVisitBegan) {
     EXPECT_FALSE(hint.shown());
 }
 
+TEST_F(URLLinkTest, RealPointerMotionReachesTheLink) {
+    // Through the X server and FLTK's own dispatch, not a direct handle().
+    test::WarpPointer(InsideX(), InsideY());
+    for (int i = 0; i < 200 && !link_->HintShown(); ++i) Fl::wait(0.05);
+    ASSERT_TRUE(link_->HintShown());
+    EXPECT_EQ(ScreenOrigin(link_->HintForm()), std::make_pair(InsideX() + 15, InsideY() + 15));
+    EXPECT_EQ(link_->Font().color, link_->LinkColor());
+    test::WarpPointer(window_->x_root() + 280, window_->y_root() + 70);
+    for (int i = 0; i < 200 && link_->HintShown(); ++i) Fl::wait(0.05);
+    EXPECT_FALSE(link_->HintShown());
+    EXPECT_EQ(link_->Font().color, fl_rgb_color(0, 0, 255));
+    test::WarpPointer(1279, 799);  // out of every other test's way
+}
+
 TEST_F(URLLinkTest, HintFormNeverShowsWhenDisabled) {
     link_->SetEnableShowHint(false);
     Enter(InsideX(), InsideY());
