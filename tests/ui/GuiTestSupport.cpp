@@ -84,6 +84,11 @@ bool IsOverrideRedirect(const Fl_Window& window) {
     return attributes.override_redirect;
 }
 
+void WarpPointer(int screenX, int screenY) {
+    XWarpPointer(fl_display, None, RootWindow(fl_display, fl_screen), 0, 0, 0, 0, screenX, screenY);
+    XFlush(fl_display);
+}
+
 int SendPointer(Fl_Widget& widget, int event, int screenX, int screenY, int button) {
     Fl_Window* window = widget.as_window() ? widget.as_window() : widget.window();
     Fl::e_x_root = screenX;

@@ -29,6 +29,9 @@ int CountPixelsIf(const RgbImage& image, int left, int top, int width, int heigh
 std::pair<int, int> ScreenOrigin(const Fl_Window& window);
 bool IsOverrideRedirect(const Fl_Window& window);
 
+// Moves the real pointer; the X server then reports the motion to FLTK.
+void WarpPointer(int screenX, int screenY);
+
 // Sends a pointer event to the widget with the pointer at the given screen
 // point (the widget's window-relative position follows from it).
 int SendPointer(Fl_Widget& widget, int event, int screenX, int screenY, int button = 0);

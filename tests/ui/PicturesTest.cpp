@@ -57,24 +57,6 @@ TEST(BannerTest, IsBlackWithALightFrameAndTheNameAtTheLowerRight) {
     EXPECT_EQ(colours.size(), 2u);
 }
 
-TEST(IconTest, IsARackOfFramedBoxesOnADarkGround) {
-    const RgbImage icon = DrawIcon();
-    ASSERT_EQ(icon.Width(), 32);
-    ASSERT_EQ(icon.Height(), 32);
-    const Rgb ground = icon.At(0, 0);
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            SCOPED_TRACE(testing::Message() << "box " << row << "," << column);
-            const int left = 2 + column * 10, top = 2 + row * 10;
-            EXPECT_EQ(icon.At(left, top), (Rgb{0, 0, 0}));
-            EXPECT_EQ(icon.At(left + 7, top + 7), (Rgb{0, 0, 0}));
-            EXPECT_NE(icon.At(left + 4, top + 4), ground);
-            EXPECT_NE(icon.At(left + 4, top + 4), (Rgb{0, 0, 0}));
-        }
-    }
-    EXPECT_EQ(icon.At(31, 31), ground) << "the rack keeps a margin";
-}
-
 TEST(PixelFontTest, DrawsOnlyLettersItHas) {
     RgbImage image(20, 10, Rgb{});
     EXPECT_EQ(PixelTextWidth(""), 0);

@@ -74,22 +74,6 @@ protected:
     std::vector<std::string> opened_;
 };
 
-TEST_F(URLLinkTest, StartsWithItsPublishedDefaults) {
-    TURLLink fresh(0, 0, 10, 10);
-    EXPECT_EQ(fresh.URLType(), tpURL);
-    EXPECT_EQ(fresh.Link(), "http://");
-    EXPECT_TRUE(fresh.EnableShowHint());
-    EXPECT_EQ(fresh.HintFormColor(), Fl_Tooltip::color());
-    EXPECT_EQ(fresh.HintOffsetX(), 15);
-    EXPECT_EQ(fresh.HintOffsetY(), 15);
-    EXPECT_EQ(fresh.LinkColor(), fl_rgb_color(255, 0, 0));
-    EXPECT_EQ(fresh.Font().color, fl_rgb_color(0, 0, 255));
-    EXPECT_EQ(fresh.HintFormFont(), TFont{});
-    EXPECT_FALSE(fresh.HintShown());
-    // The pop-up is a window of its own, never a child of an open group.
-    EXPECT_EQ(fresh.HintForm().parent(), nullptr);
-}
-
 TEST_F(URLLinkTest, HoverPaintsTheLinkColourAndLeaveRestoresTheFontColour) {
     EXPECT_GT(LabelPixels(Bluish), 0);
     EXPECT_EQ(LabelPixels(Reddish), 0);
@@ -136,13 +120,19 @@ TEST_F(URLLinkTest, ColoursChangedDuringAVisitTakeEffectAtTheNextEnter) {
 }
 
 TEST_F(URLLinkTest, HintFormAppearsAtTheCursorPlusOffsetsSizedToTheLink) {
+    // The pop-up is a window of its own, never a child of the open group.
+    EXPECT_EQ(link_->HintForm().parent(), nullptr);
     struct Case {
         int offsetX, offsetY;
+        bool defaults;
     };
-    for (const Case c : {Case{15, 15}, Case{-40, 3}}) {
+    for (const Case c : {Case{15, 15, true}, Case{-40, 3, false}}) {
         SCOPED_TRACE(testing::Message() << "offsets " << c.offsetX << "," << c.offsetY);
-        link_->SetHintOffsetX(c.offsetX);
-        link_->SetHintOffsetY(c.offsetY);
+        if (!c.defaults) {
+            link_->SetHintOffsetX(c.offsetX);
+            link_->SetHintOffsetY(c.offsetY);
+            link_->SetHintFormColor(fl_rgb_color(200, 255, 200));
+        }
         const int cursorX = InsideX(), cursorY = InsideY();
         Enter(cursorX, cursorY);
         ASSERT_TRUE(link_->HintShown());
@@ -155,7 +145,7 @@ TEST_F(URLLinkTest, HintFormAppearsAtTheCursorPlusOffsetsSizedToTheLink) {
         EXPECT_TRUE(test::IsOverrideRedirect(hint)) << "no frame, above the others, no focus";
         EXPECT_EQ(Fl::focus(), input_) << "the pop-up took the focus";
         const RgbImage pixels = ReadWindow(hint);
-        EXPECT_EQ(pixels.At(1, 1), test::ToRgb(link_->HintFormColor()));
+        EXPECT_EQ(pixels.At(1, 1), test::ToRgb(c.defaults ? Fl_Tooltip::color() : fl_rgb_color(200, 255, 200)));
         EXPECT_GT(CountPixelsIf(pixels, 2, 2, 100, TextHeight(kCourier), [](Rgb p) { return p.r < 100; }), 0)
             << "the link text is drawn";
         Leave();
@@ -187,6 +177,20 @@ TEST_F(URLLinkTest, HintFormShowsOncePerVisitWhereTheVisitBegan) {
     window_->hide();
     EXPECT_FALSE(link_->HintShown());
     EXPECT_FALSE(hint.shown());
+}
+
+TEST_F(URLLinkTest, RealPointerMotionReachesTheLink) {
+    // Through the X server and FLTK's own dispatch, not a direct handle().
+    test::WarpPointer(InsideX(), InsideY());
+    for (int i = 0; i < 200 && !link_->HintShown(); ++i) Fl::wait(0.05);
+    ASSERT_TRUE(link_->HintShown());
+    EXPECT_EQ(ScreenOrigin(link_->HintForm()), std::make_pair(InsideX() + 15, InsideY() + 15));
+    EXPECT_EQ(link_->Font().color, link_->LinkColor());
+    test::WarpPointer(window_->x_root() + 280, window_->y_root() + 70);
+    for (int i = 0; i < 200 && link_->HintShown(); ++i) Fl::wait(0.05);
+    EXPECT_FALSE(link_->HintShown());
+    EXPECT_EQ(link_->Font().color, fl_rgb_color(0, 0, 255));
+    test::WarpPointer(1279, 799);  // out of every other test's way
 }
 
 TEST_F(URLLinkTest, HintFormNeverShowsWhenDisabled) {
