@@ -8,6 +8,7 @@
 #include "platform/DisplayText.h"
 #include "platform/Fonts.h"
 #include "platform/Hints.h"
+#include "ui/TextLine.h"
 
 namespace lookout {
 
@@ -18,7 +19,7 @@ constexpr int kLabelFontSize = 11;
 // Labels are transparent and lie over the boxes, indicators over the labels:
 // a change to any of them must repaint what lies under and over it. The
 // window is small, so it is repainted whole (once per event-loop pass).
-void Repaint(Fl_Widget* w) {
+void RepaintWindow(Fl_Widget* w) {
     if (Fl_Widget* window = w->window()) window->redraw();
 }
 
@@ -30,7 +31,7 @@ ShapeWidget::ShapeWidget(int x, int y, int w, int h, std::string name)
 void ShapeWidget::SetColour(Rgb colour) {
     if (colour == colour_) return;
     colour_ = colour;
-    Repaint(this);
+    RepaintWindow(this);
 }
 
 void ShapeWidget::draw() {
@@ -60,24 +61,19 @@ int BoxShape::handle(int event) {
 }
 
 SlotLabel::SlotLabel(int x, int y, std::string name, const std::string& sjisText)
-    : Fl_Box(x, y, 0, kLabelHeight), name_(std::move(name)) {
-    box(FL_NO_BOX);
-    labelfont(GothicFont());
-    labelsize(kLabelFontSize);
-    labelcolor(FL_BLACK);
-    align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+    : TLabel(x, y, 0, kLabelHeight), name_(std::move(name)) {
+    SetTransparent(true);
+    // The rows are fixed at 11 pixels; only the width follows the text.
+    SetAutoSize(false);
+    SetFont(TFont{GothicFont(), kLabelFontSize, FL_BLACK, false});
     SetText(sjisText);
 }
 
 void SlotLabel::SetText(const std::string& sjisText) {
-    if (sjisText == text_ && !utf8_.empty()) return;
-    text_ = sjisText;
-    utf8_ = SjisToUtf8(text_);
-    fl_font(GothicFont(), kLabelFontSize);
-    const int width = static_cast<int>(fl_width(utf8_.c_str()) + 0.5);
-    label(utf8_.c_str());
-    size(width, kLabelHeight);
-    Repaint(this);
+    if (sjisText == Caption() && w() > 0) return;
+    SetCaption(sjisText);
+    size(TextWidth(SjisToUtf8(sjisText), Font()), kLabelHeight);
+    RepaintWindow(this);
 }
 
 PanelWidgets::PanelWidgets(HintController& hints) {

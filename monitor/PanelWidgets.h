@@ -2,7 +2,6 @@
 // The status panel drawn with FLTK widgets: for each slot a framed box that
 // carries the hint, three transparent labels over it, and for game slots two
 // indicators over the labels.
-#include <FL/Fl_Box.H>
 #include <FL/Fl_Widget.H>
 
 #include <array>
@@ -10,6 +9,7 @@
 
 #include "monitor/SlotTable.h"
 #include "monitor/StatusPanel.h"
+#include "ui/Label.h"
 
 namespace lookout {
 
@@ -45,17 +45,15 @@ private:
 };
 
 // Transparent, left-aligned text that grows to the right with its text.
-class SlotLabel : public Fl_Box {
+class SlotLabel : public TLabel {
 public:
     SlotLabel(int x, int y, std::string name, const std::string& sjisText);
     const std::string& Name() const { return name_; }
-    const std::string& Text() const { return text_; }  // Shift-JIS
+    const std::string& Text() const { return Caption(); }  // Shift-JIS
     void SetText(const std::string& sjisText);
 
 private:
     std::string name_;
-    std::string text_;
-    std::string utf8_;  // what FLTK draws; the label borrows it
 };
 
 struct SlotWidgets {

@@ -3,7 +3,9 @@
 #include <FL/Fl.H>
 
 #include "monitor/SlotTable.h"
+#include "platform/DisplayText.h"
 #include "platform/Fonts.h"
+#include "ui/TextLine.h"
 #include "tests/gui/MainWindowFixture.h"
 
 namespace lookout::test {
@@ -65,12 +67,11 @@ TEST_F(Layout, WidgetsStandWhereTheTableSays) {
                 EXPECT_EQ(l.label->Text(), l.text);
                 EXPECT_EQ(l.label->x(), def.left + 3);
                 EXPECT_EQ(l.label->y(), def.top + l.top);
+                EXPECT_EQ(l.label->Font(), (TFont{GothicFont(), 11, FL_BLACK, false}));
+                EXPECT_TRUE(l.label->Transparent());
+                EXPECT_EQ(l.label->Alignment(), taLeftJustify);
+                EXPECT_EQ(l.label->w(), TextWidth(SjisToUtf8(l.text), l.label->Font())) << "width follows the text";
                 EXPECT_EQ(l.label->h(), 11);
-                EXPECT_EQ(l.label->labelfont(), GothicFont());
-                EXPECT_EQ(l.label->labelsize(), 11);
-                EXPECT_EQ(l.label->box(), FL_NO_BOX);
-                fl_font(GothicFont(), 11);
-                EXPECT_NEAR(l.label->w(), fl_width(l.label->label()), 1.0);
             }
             EXPECT_EQ(slot.party != nullptr, def.game);
             if (def.game) {
