@@ -80,7 +80,9 @@ TEST(DemoServiceProgram, FaultsApplyToTheirPagesUntilReset) {
         {"mode=slow&ms=50", [](const RawReply& r, const std::string& n) { EXPECT_EQ(r.bytes, n); }},
         {"mode=trickle&ms=1", [](const RawReply& r, const std::string& n) { EXPECT_EQ(r.bytes, n); }},
         {"mode=redirect",
-         [](const RawReply& r, const std::string&) { EXPECT_NE(r.bytes.find("\r\nLocation: http://127.0.0.1:"), std::string::npos); }},
+         [](const RawReply& r, const std::string&) {
+             EXPECT_NE(r.bytes.find("\r\nLocation: http://127.0.0.1:"), std::string::npos);
+         }},
         {"mode=endless",
          [](const RawReply& r, const std::string&) {
              EXPECT_EQ(r.bytes.size(), 4u << 20);  // cut off by the reader, not ended by the service
@@ -91,7 +93,10 @@ TEST(DemoServiceProgram, FaultsApplyToTheirPagesUntilReset) {
              EXPECT_EQ(r.bytes.size(), 4u << 20);
              EXPECT_EQ(r.bytes.find("\r\n\r\n"), std::string::npos);
          }},
-        {"mode=huge", [](const RawReply& r, const std::string&) { EXPECT_NE(r.bytes.find("Content-Length: 104857600\r\n"), std::string::npos); }},
+        {"mode=huge",
+         [](const RawReply& r, const std::string&) {
+             EXPECT_NE(r.bytes.find("Content-Length: 104857600\r\n"), std::string::npos);
+         }},
         {"mode=normal", [](const RawReply& r, const std::string& n) { EXPECT_EQ(r.bytes, n); }},
     };
     for (const auto& c : cases) {
