@@ -38,11 +38,12 @@ short Connection::Events(Clock::time_point now) const {
     return now >= sendAt_ ? POLLOUT : 0;
 }
 
-std::optional<Clock::time_point> Connection::Deadline() const {
+std::optional<Clock::time_point> Connection::Deadline(Clock::time_point now) const {
     switch (state_) {
         case State::Reading:
         case State::Draining: return deadline_;
-        case State::Sending: return sendAt_;
+        // Once the pause is over only the socket's readiness matters.
+        case State::Sending: return sendAt_ > now ? std::optional(sendAt_) : std::nullopt;
         case State::Silent: return std::nullopt;
     }
     return std::nullopt;

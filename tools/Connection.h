@@ -29,8 +29,8 @@ public:
     int Fd() const { return fd_; }
     // The poll events to wait for now (0: only the deadline matters).
     short Events(Clock::time_point now) const;
-    // When the connection needs a Step even without readiness.
-    std::optional<Clock::time_point> Deadline() const;
+    // When the connection next needs a Step even without readiness.
+    std::optional<Clock::time_point> Deadline(Clock::time_point now) const;
     // Handles readiness `revents` (0 when woken by the deadline); false once
     // the connection is finished and should be destroyed.
     bool Step(short revents, Clock::time_point now, const Router& route);

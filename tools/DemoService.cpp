@@ -100,7 +100,7 @@ void DemoService::Run(int stopFd) {
         std::optional<Clock::time_point> due = reopenAt_;
         for (const auto& c : connections_) {
             fds.push_back({c->Fd(), c->Events(now), 0});
-            Earliest(due, c->Deadline());
+            Earliest(due, c->Deadline(now));
         }
 
         if (::poll(fds.data(), fds.size(), PollTimeout(due, now)) < 0 && errno != EINTR) {
@@ -108,13 +108,14 @@ void DemoService::Run(int stopFd) {
             return;
         }
         if (fds[0].revents != 0) return;
+        const Clock::time_point polledAt = now;
         now = Clock::now();
 
         std::size_t i = 2;
         for (auto it = connections_.begin(); it != connections_.end(); ++i) {
             Connection& c = **it;
             const short revents = fds[i].revents;
-            const auto deadline = c.Deadline();
+            const auto deadline = c.Deadline(polledAt);
             const bool woken = revents != 0 || (deadline && *deadline <= now);
             const auto route = [this, now](const Request& r) { return Route(r, now); };
             if (woken && !c.Step(revents, now, route))
