@@ -1,0 +1,158 @@
+// The program against a status service that misbehaves on purpose, and
+// against hostile settings files: the window stays responsive, every wait
+// ends, nothing crashes and no setting is lost.
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdlib>
+
+#include "monitor/SlotTable.h"
+#include "tests/gui/MainWindowFixture.h"
+
+namespace lookout::test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+// Generous on purpose: it catches a frozen window, not a slow machine.
+constexpr milliseconds kResponsive{1000};
+// The window's limit for each network wait, shortened so that a run of
+// failing fetches ends quickly.
+constexpr int kTimeOut = 1000;
+
+class Hostile : public MainWindowFixture {
+protected:
+    TLOOK_MAIN& OpenWithTimeOut() {
+        window_ = std::make_unique<TLOOK_MAIN>(pump_, hints_, iniPath_);
+        const_cast<THttpClient&>(window_->Http()).TimeOut = kTimeOut;
+        window_->SetShellOpener([this](const std::string& target) { opened_.push_back(target); });
+        window_->show();
+        return *window_;
+    }
+
+    // While the first fetch waits: a real click on Site through the X server
+    // is answered and a repaint happens, within the bound. `then` runs right
+    // after, still inside the wait. Returns once the activation has ended.
+    void ExpectResponsiveWhileFetching(TLOOK_MAIN& window, const std::function<void()>& then = [] {}) {
+        bool checked = false;
+        WhenReady during([&] { return window.Http().Busy(); },
+                         [&] {
+                             const auto start = Clock::now();
+                             window.redraw();
+                             const std::string click = "xdotool mousemove " +
+                                                       std::to_string(window.x() + 460) + " " +
+                                                       std::to_string(window.y() + 25) + " click 1";
+                             ASSERT_EQ(std::system(click.c_str()), 0);
+                             const bool answered = RunUntil(
+                                 [&] { return !opened_.empty() && !window.damage(); }, kResponsive);
+                             EXPECT_TRUE(answered) << "no click or repaint within "
+                                                   << kResponsive.count() << " ms while the fetch waits";
+                             EXPECT_LT(Clock::now() - start, kResponsive);
+                             checked = true;
+                             then();
+                         });
+        ASSERT_TRUE(RunUntil([&] { return checked; }, seconds(20)));
+    }
+
+    void ExpectIniKeptWithPosition(const std::string& before, int left, int top) {
+        StringList lines(before);
+        lines.Put(0, std::to_string(left));
+        lines.Put(1, std::to_string(top));
+        EXPECT_EQ(ReadIni(), lines.Text());
+    }
+};
+
+TEST_F(Hostile, EveryFaultEndsInBoundedTimeWithTheWindowAlive) {
+    const struct {
+        const char* fault;
+        bool waits;      // whether a fetch waits long enough to click during it
+        bool pagesRead;  // whether the status page still reaches the panel
+    } cases[] = {
+        {"mode=silent", true, false},       {"mode=slow&ms=3000", true, false},
+        {"mode=slow&ms=200", false, true},  {"mode=endless", false, false},
+        {"mode=huge", false, false},        {"mode=redirect", false, false},
+        {"mode=noheaderend", false, false}, {"mode=garbage", false, false},
+        {"mode=early-close", false, false}, {"mode=reset", false, false},
+        {"mode=nuls", false, true},         {"mode=badeuc", false, true},
+        {"mode=manylines", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        DemoServiceProcess demo({"--interval", "3600"});
+        demo.SetFault(c.fault);
+        const std::string ini = IniFor(demo, "six\r\n");
+        WriteIni(ini);
+        TLOOK_MAIN& window = OpenWithTimeOut();
+        if (c.waits) ExpectResponsiveWhileFetching(window);
+        // Four fetches, each bounded by the time-out (or by the size and
+        // redirect limits), plus the message boxes.
+        ASSERT_TRUE(RunUntil([&] { return Idle(); }, seconds(30))) << "the activation did not end";
+        const std::string& count1 = window.Panel().Slot(0).count1->Text();
+        EXPECT_EQ(count1 != "0/0", c.pagesRead) << count1;
+        window.ReloadButton()->do_callback();
+        EXPECT_TRUE(Idle());
+        window.position(12, 34);
+        window.do_callback();
+        EXPECT_FALSE(window.shown());
+        ExpectIniKeptWithPosition(ini, 12, 34);
+        window_.reset();
+    }
+}
+
+TEST_F(Hostile, TrickleKeepsTheWindowAliveAndTheCloseEndsIt) {
+    DemoServiceProcess demo({"--interval", "3600"});
+    demo.SetFault("mode=trickle&ms=1000");
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = OpenWithTimeOut();
+    const auto start = Clock::now();
+    ExpectResponsiveWhileFetching(window, [&] { window.do_callback(); });
+    EXPECT_FALSE(window.shown());
+    EXPECT_FALSE(window.Http().Busy());
+    EXPECT_LT(Clock::now() - start, seconds(5)) << "the close did not end the trickling fetch";
+    EXPECT_TRUE(answerer_.Texts().empty());
+}
+
+TEST_F(Hostile, HugeSettingsFileComesBackWhole) {
+    DemoServiceProcess demo({"--interval", "3600"});
+    std::string ini = IniFor(demo);
+    for (int i = 0; i < 100000; ++i) ini += "line " + std::to_string(i) + " \x81\x40\xff\x01\r\n";
+    WriteIni(ini);
+    TLOOK_MAIN& window = OpenWithTimeOut();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }, seconds(30)));
+    window.position(5, 6);
+    window.do_callback();
+    ExpectIniKeptWithPosition(ini, 5, 6);
+}
+
+TEST_F(Hostile, BinaryAddressLinesFailTheFetchesAndSurviveTheClose) {
+    const std::string ini = std::string("1\r\n2\r\n\xff\xfe\x01http://\x80\x80\r\n") +
+                            "http://127.0.0.1:1/\x1b[31m\r\n\x82\xa0\t\x7f\r\n\x90\x91\r\n";
+    WriteIni(ini);
+    TLOOK_MAIN& window = OpenWithTimeOut();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }, seconds(30)));
+    EXPECT_EQ(answerer_.Texts().size(), 2u) << "the interval and address messages";
+    window.do_callback();
+    ExpectIniKeptWithPosition(ini, window.x(), window.y());
+}
+
+TEST_F(Hostile, ReadOnlySettingsFileKeepsTheWindowOpenAndTheFileIntact) {
+    DemoServiceProcess demo({"--interval", "3600"});
+    const std::string ini = IniFor(demo, "kept\r\n");
+    WriteIni(ini);
+    TLOOK_MAIN& window = OpenWithTimeOut();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }, seconds(30)));
+    chmod(iniPath_.c_str(), 0444);
+    window.do_callback();
+    EXPECT_TRUE(window.shown());
+    EXPECT_EQ(ReadIni(), ini);
+    ASSERT_EQ(answerer_.Texts().size(), 1u);
+    EXPECT_EQ(answerer_.Icons()[0], MessageIcon::Stop);
+    chmod(iniPath_.c_str(), 0644);
+    window.do_callback();
+    EXPECT_FALSE(window.shown());
+}
+
+}  // namespace
+}  // namespace lookout::test
