@@ -10,18 +10,19 @@ namespace lookout::textconv {
 std::string EucToSjisPlain(std::string_view euc);
 
 #if defined(__SSE2__)
-// Sixteen bytes at a time through runs of ASCII and of two-byte characters;
-// every other byte goes the plain way.
+// Sixteen bytes at a time through ASCII and two-byte characters, packing
+// runs of half-width katakana.
 std::string EucToSjisSse2(std::string_view euc);
 #endif
 
-// The fastest loop this target has.
-inline std::string EucToSjisFast(std::string_view euc) {
-#if defined(__SSE2__)
-    return EucToSjisSse2(euc);
-#else
-    return EucToSjisPlain(euc);
+#if defined(__x86_64__)
+// The same with 32-byte blocks where no katakana is near; only for a
+// processor with AVX2.
+bool HaveAvx2();
+std::string EucToSjisAvx2(std::string_view euc);
 #endif
-}
+
+// The fastest loop this processor has.
+std::string EucToSjisFast(std::string_view euc);
 
 }  // namespace lookout::textconv
