@@ -55,6 +55,7 @@ LOOKOUT_AVX2 std::string EucToSjisAvx2(std::string_view euc) {
     std::string out(n + 1, '\0');
     sse2::Cursor c{reinterpret_cast<const std::uint8_t*>(euc.data()), reinterpret_cast<std::uint8_t*>(out.data())};
     while (c.i + 32 <= n) {
+        sse2::Prefetch(c);
         const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(c.src + c.i));
         if (c.i == 0 || Bits32(_mm256_cmpeq_epi8(v, Bytes32(kKanaPrefix))) != 0) {
             sse2::Step(c);
