@@ -15,14 +15,13 @@ std::string EucToSjisPlain(std::string_view euc);
 std::string EucToSjisSse2(std::string_view euc);
 #endif
 
-#if defined(__x86_64__)
-// The same with 32-byte blocks where no katakana is near; only for a
-// processor with AVX2.
-bool HaveAvx2();
-std::string EucToSjisAvx2(std::string_view euc);
+// The fastest loop this target has.
+inline std::string EucToSjisFast(std::string_view euc) {
+#if defined(__SSE2__)
+    return EucToSjisSse2(euc);
+#else
+    return EucToSjisPlain(euc);
 #endif
-
-// The fastest loop this processor has.
-std::string EucToSjisFast(std::string_view euc);
+}
 
 }  // namespace lookout::textconv

@@ -29,9 +29,6 @@ void ExpectSameAsPlain(const std::string& euc) {
 #if defined(__SSE2__)
     check("SSE2 loop", EucToSjisSse2(euc));
 #endif
-#if defined(__x86_64__)
-    if (HaveAvx2()) check("AVX2 loop", EucToSjisAvx2(euc));
-#endif
 }
 
 // Every JIS X 0208 code, as one run of two-byte characters starting at each
