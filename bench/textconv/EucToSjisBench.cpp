@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <random>
@@ -43,7 +44,7 @@ std::string MakePage(std::size_t size) {
                 if (c < 5) twoByte(pick(0x30, 0x4E), pick(0x21, 0x7E));
                 else if (c < 8) twoByte(0x24, pick(0x21, 0x73));
                 else if (c < 9) twoByte(0x25, pick(0x21, 0x76));
-                else twoByte(0x21, c & 1 ? 0x22 : 0x3C);
+                else twoByte(0x21, pick(0, 1) ? 0x22 : 0x3C);
             }
         } else {  // half-width katakana
             for (int k = pick(2, 10); k > 0; --k) {
@@ -134,13 +135,15 @@ int main() {
         {"iconv EUC-JP -> CP932", [&] { return IconvToCp932(page).size(); }},
         {"EucToSjis", [&] { return pz.EucToSjis(page).size(); }},
         {"  plain loop", [&] { return lookout::textconv::EucToSjisPlain(page).size(); }},
-        {"  SSE2 loop", [&] { return lookout::textconv::EucToSjisSse2(page).size(); }},
     };
+#if defined(__SSE2__)
+    field.push_back({"  SSE2 loop", [&] { return lookout::textconv::EucToSjisSse2(page).size(); }});
+#endif
     Race(field);
 
     const double mb = page.size() / 1e6;
-    std::printf("page: %.1f MB EUC-JP, %.0f%% ASCII, %.0f%% half-width kana, %.0f%% other two-byte\n", mb,
-                100.0 * ascii / page.size(), 100.0 * kana / page.size(),
+    std::printf("page: %.1f MiB EUC-JP, %.0f%% ASCII, %.0f%% half-width kana, %.0f%% other two-byte\n",
+                page.size() / 1048576.0, 100.0 * ascii / page.size(), 100.0 * kana / page.size(),
                 100.0 * (page.size() - ascii - kana) / page.size());
     const double memcpyTime = field[0].best;
     const double iconvTime = field[1].best;
