@@ -10,8 +10,8 @@ namespace lookout::textconv {
 std::string EucToSjisPlain(std::string_view euc);
 
 #if defined(__SSE2__)
-// Sixteen bytes at a time through runs of ASCII and of two-byte characters;
-// every other byte goes the plain way.
+// Sixteen bytes at a time through ASCII and two-byte characters, packing
+// runs of half-width katakana.
 std::string EucToSjisSse2(std::string_view euc);
 #endif
 

@@ -65,14 +65,6 @@ TEST(PzConv, WorkedExamplesHoldAloneAndInsideLongText) {
     }
 }
 
-TEST(PzConv, SourceIsLeftAlone) {
-    const TPzConv pz;
-    const std::string euc = Bytes({0x41, 0xA4, 0xA2, 0x8E, 0xB1, 0xA4});
-    const std::string copy = euc;
-    pz.EucToSjis(euc);
-    EXPECT_EQ(euc, copy);
-}
-
 TEST(PzConv, StrayLeadByteSwallowsWhateverFollows) {
     const TPzConv pz;
     for (int lead : {0xA1, 0xA4, 0xA5, 0xDE, 0xDF, 0xFE}) {
