@@ -122,12 +122,9 @@ private:
     bool timedOut_ = false;
     bool noError_ = true;
     bool sendComplete_ = true;
-    bool transfer_ = false;
     bool limitingPauses_ = false;
     int sendError_ = 0;
     int lastError_ = 0;
-    std::uint32_t totalSent_ = 0;
-    std::uint32_t bytesReceived_ = 0;
 
     std::string send_;
     std::string recv_;

@@ -40,7 +40,6 @@ void TSockClient::HandleWritable() {
         const ssize_t sent = ::send(fd_, send_.data(), std::min(send_.size(), kBlock), MSG_NOSIGNAL);
         if (sent >= 0) {
             send_.erase(0, static_cast<std::size_t>(sent));
-            totalSent_ += static_cast<std::uint32_t>(sent);
             if (send_.empty()) sendComplete_ = true;
             Progress();
         } else if (errno != EAGAIN && errno != EINTR) {
@@ -56,7 +55,6 @@ void TSockClient::HandleReadable() {
     const ssize_t got = ::recv(fd_, block, kBlock, 0);
     if (got > 0) {
         recv_.append(block, static_cast<std::size_t>(got));
-        if (transfer_) bytesReceived_ += static_cast<std::uint32_t>(got);
         Progress();
     } else if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
         return;
@@ -115,9 +113,7 @@ void TSockClient::ReadLn(std::string& line) {
 
 void TSockClient::CaptureString(std::string& text, long limit) {
     text.clear();
-    transfer_ = true;
     Report(8, "Capture String");
-    bytesReceived_ = 0;
     LimitPauses(true);
     auto life = alive_;
     try {
@@ -134,13 +130,9 @@ void TSockClient::CaptureString(std::string& text, long limit) {
             UpdateWatch();
         }
     } catch (...) {
-        if (*life) {
-            transfer_ = false;
-            LimitPauses(false);
-        }
+        if (*life) LimitPauses(false);
         throw;
     }
-    transfer_ = false;
     LimitPauses(false);
     if (timedOut_) throw ESockError("Receive Timed Out");
     if (cancelled_) {

@@ -53,6 +53,7 @@ TEST_F(GetFailure, EachCauseWithItsClassAndMessage) {
         {"name unknown", Url(mute.Port(), "unknown.test"), {"ESockError", "Null Remote Address"},
          "Head.txt", "Default.htm", &dns},
         {"address 0", Url(mute.Port(), "0.0.0.0"), {"ESockError", "Null Remote Address"}},
+        {"no host at all", "/x", {"ESockError", "Null Remote Address"}},  // c-ares fails it at once
         {"host name of 128", Url(mute.Port(), std::string(128, 'h')), {"ESockError", "Host Name Too Long"}},
         {"server never answers", Url(mute.Port()), {"ESockError", "Receive Timed Out"}, ""},
         {"body never ends", Url(headerOnly.Port()), {"ESockError", "Receive Timed Out"},
