@@ -64,6 +64,7 @@ public:
     void CaptureString(std::string& text, long limit);
     // Ends the wait in progress (it raises); the client stays usable.
     void Cancel();
+    // Runs when a time limit ends a wait; THttpClient's also cancels.
     virtual void Abort() {}
 
     bool Connected() const { return connected_; }
