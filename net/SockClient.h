@@ -93,6 +93,8 @@ private:
     void UpdateWatch();
     void OnReady(unsigned ready);
     void FinishConnect();
+    // The outcome of a connect: 0 or the error code.
+    void ConnectDone(int error);
     void HandleWritable();
     void HandleReadable();
     std::size_t FindLf();

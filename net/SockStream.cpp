@@ -29,9 +29,14 @@ void TSockClient::UpdateWatch() {
 }
 
 void TSockClient::OnReady(unsigned ready) {
-    if (connecting_) FinishConnect();
-    if ((ready & kWritable) && fd_ >= 0 && !connecting_ && noError_) HandleWritable();
-    if ((ready & kReadable) && connected_) HandleReadable();
+    // A hook that raises here must not end the wait that is on the stack:
+    // its failure is dropped, as the state it reports is already recorded.
+    try {
+        if (connecting_) FinishConnect();
+        if ((ready & kWritable) && fd_ >= 0 && !connecting_ && noError_) HandleWritable();
+        if ((ready & kReadable) && connected_) HandleReadable();
+    } catch (const Exception&) {
+    }
 }
 
 void TSockClient::HandleWritable() {
