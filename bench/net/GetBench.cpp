@@ -1,6 +1,6 @@
 // How much a GET costs beside the bare socket calls and beside curl, and what
 // a long wait costs the waiting thread. Prints ratios; run with an optional
-// count of requests (default 2000).
+// count of requests (default 2000). Lines are "name: value".
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
@@ -183,11 +183,11 @@ void LateServerWait(const std::string& reply) {
     ::getrusage(RUSAGE_THREAD, &after);
     const ThreadCost poll = Cost(before, after);
 
-    std::printf("\n5-second wait for a server that answers late\n");
-    std::printf("  THttpClient::Get        %6ld wakeups  %6ld voluntary switches  %7.2f ms CPU\n", pump.wakeups,
-                get.switches, get.cpuMs);
-    std::printf("  2 ms sleep-and-poll     %6ld wakeups  %6ld voluntary switches  %7.2f ms CPU\n", loops,
-                poll.switches, poll.cpuMs);
+    // One "name: value" line each, the form the benchmark summary reads.
+    std::printf("wait for a 5 s late answer, THttpClient::Get: %ld wakeups, %ld voluntary switches, %.2f ms CPU\n",
+                pump.wakeups, get.switches, get.cpuMs);
+    std::printf("wait for a 5 s late answer, 2 ms sleep-and-poll: %ld wakeups, %ld voluntary switches, %.2f ms CPU\n",
+                loops, poll.switches, poll.cpuMs);
 }
 
 }  // namespace
@@ -208,14 +208,14 @@ int main(int argc, char** argv) {
             client = std::min(client, ClientMicros(server.Port(), n / rounds, body.size()));
             curl = std::min(curl, CurlMicros(server.Port(), n / rounds));
         }
-        std::printf("GET of a 2 KB page on loopback, %d requests, a fresh connection each\n", n);
-        std::printf("  raw connect/send/recv/close (floor)  %8.1f us  1.00x\n", floor);
-        std::printf("  THttpClient::Get                     %8.1f us  %.2fx  (target 1.5x or better)\n", client,
-                    client / floor);
+        std::printf("GET of a 2 KB page, THttpClient, %d requests, a fresh connection each: %.1f us, %.2fx the floor "
+                    "(target 1.5x or better)\n",
+                    n, client, client / floor);
+        std::printf("raw connect/send/recv/close loop (the floor): %.1f us\n", floor);
         if (curl > 0)
-            std::printf("  curl -0, time_total per transfer     %8.1f us  %.2fx\n", curl, curl / floor);
+            std::printf("curl -0, time_total per transfer: %.1f us, %.2fx the floor\n", curl, curl / floor);
         else
-            std::printf("  curl: not available\n");
+            std::printf("curl -0, time_total per transfer: curl not available\n");
     }
     LateServerWait(reply);
     return 0;
