@@ -10,6 +10,8 @@
 // hook, timer or GUI event) makes the waiting Get raise. Destroying the
 // client inside a Get makes that Get raise EAbortError "Socket destroyed"; the
 // caller must then touch neither the client nor anything destroyed with it.
+// An owner that closes during a fetch therefore calls Cancel() when Busy()
+// and destroys the client (and itself) only after that Get has returned.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -182,15 +182,13 @@ void TSockClient::StartConnect() {
     address.sin_addr.s_addr = remote_;
     fresh_ = false;
     if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-        connected_ = true;
-        if (OnConnect) OnConnect(*this);
+        ConnectDone(0);
     } else if (errno == EINPROGRESS) {
         connecting_ = true;
+        UpdateWatch();
     } else {
-        noError_ = false;
-        lastError_ = errno;
+        ConnectDone(errno);
     }
-    UpdateWatch();
 }
 
 void TSockClient::FinishConnect() {
@@ -198,14 +196,17 @@ void TSockClient::FinishConnect() {
     int error = 0;
     socklen_t size = sizeof error;
     if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &size) != 0) error = errno;
-    if (error == 0) {
-        connected_ = true;
-        if (OnConnect) OnConnect(*this);
-    } else {
+    ConnectDone(error);
+}
+
+void TSockClient::ConnectDone(int error) {
+    if (error != 0) {
         noError_ = false;
         lastError_ = error;
     }
-    UpdateWatch();
+    connected_ = error == 0;
+    UpdateWatch();  // before the hook, which may raise
+    if (connected_ && OnConnect) OnConnect(*this);
 }
 
 void TSockClient::Connect() {

@@ -64,6 +64,7 @@ public:
     void CaptureString(std::string& text, long limit);
     // Ends the wait in progress (it raises); the client stays usable.
     void Cancel();
+    // Runs when a time limit ends a wait; THttpClient's also cancels.
     virtual void Abort() {}
 
     bool Connected() const { return connected_; }
@@ -92,6 +93,8 @@ private:
     void UpdateWatch();
     void OnReady(unsigned ready);
     void FinishConnect();
+    // The outcome of a connect: 0 or the error code.
+    void ConnectDone(int error);
     void HandleWritable();
     void HandleReadable();
     std::size_t FindLf();
@@ -122,12 +125,9 @@ private:
     bool timedOut_ = false;
     bool noError_ = true;
     bool sendComplete_ = true;
-    bool transfer_ = false;
     bool limitingPauses_ = false;
     int sendError_ = 0;
     int lastError_ = 0;
-    std::uint32_t totalSent_ = 0;
-    std::uint32_t bytesReceived_ = 0;
 
     std::string send_;
     std::string recv_;

@@ -29,9 +29,14 @@ void TSockClient::UpdateWatch() {
 }
 
 void TSockClient::OnReady(unsigned ready) {
-    if (connecting_) FinishConnect();
-    if ((ready & kWritable) && fd_ >= 0 && !connecting_ && noError_) HandleWritable();
-    if ((ready & kReadable) && connected_) HandleReadable();
+    // A hook that raises here must not end the wait that is on the stack:
+    // its failure is dropped, as the state it reports is already recorded.
+    try {
+        if (connecting_) FinishConnect();
+        if ((ready & kWritable) && fd_ >= 0 && !connecting_ && noError_) HandleWritable();
+        if ((ready & kReadable) && connected_) HandleReadable();
+    } catch (const Exception&) {
+    }
 }
 
 void TSockClient::HandleWritable() {
@@ -40,7 +45,6 @@ void TSockClient::HandleWritable() {
         const ssize_t sent = ::send(fd_, send_.data(), std::min(send_.size(), kBlock), MSG_NOSIGNAL);
         if (sent >= 0) {
             send_.erase(0, static_cast<std::size_t>(sent));
-            totalSent_ += static_cast<std::uint32_t>(sent);
             if (send_.empty()) sendComplete_ = true;
             Progress();
         } else if (errno != EAGAIN && errno != EINTR) {
@@ -56,7 +60,6 @@ void TSockClient::HandleReadable() {
     const ssize_t got = ::recv(fd_, block, kBlock, 0);
     if (got > 0) {
         recv_.append(block, static_cast<std::size_t>(got));
-        if (transfer_) bytesReceived_ += static_cast<std::uint32_t>(got);
         Progress();
     } else if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
         return;
@@ -115,9 +118,7 @@ void TSockClient::ReadLn(std::string& line) {
 
 void TSockClient::CaptureString(std::string& text, long limit) {
     text.clear();
-    transfer_ = true;
     Report(8, "Capture String");
-    bytesReceived_ = 0;
     LimitPauses(true);
     auto life = alive_;
     try {
@@ -134,13 +135,9 @@ void TSockClient::CaptureString(std::string& text, long limit) {
             UpdateWatch();
         }
     } catch (...) {
-        if (*life) {
-            transfer_ = false;
-            LimitPauses(false);
-        }
+        if (*life) LimitPauses(false);
         throw;
     }
-    transfer_ = false;
     LimitPauses(false);
     if (timedOut_) throw ESockError("Receive Timed Out");
     if (cancelled_) {

@@ -3,6 +3,8 @@
 #include <FL/Fl.H>
 #include <poll.h>
 
+#include <algorithm>
+
 namespace lookout {
 
 FltkPump::~FltkPump() {
@@ -12,7 +14,7 @@ FltkPump::~FltkPump() {
 
 TimerService::TimerId FltkPump::StartTimer(std::chrono::milliseconds delay, std::function<void()> onFire) {
     const TimerId id = nextTimer_++;
-    auto timer = std::make_unique<Timer>(Timer{this, id, std::move(onFire)});
+    auto timer = std::make_unique<Timer>(Timer{this, id, Clock::now() + delay, std::move(onFire)});
     Fl::add_timeout(static_cast<double>(delay.count()) / 1000.0, &FltkPump::OnTimeout, timer.get());
     timers_.emplace(id, std::move(timer));
     return id;
@@ -35,6 +37,7 @@ void FltkPump::OnTimeout(void* data) {
     std::unique_ptr<Timer> owned = std::move(it->second);
     pump->timers_.erase(it);
     owned->onFire();
+    pump->dispatched_ = true;  // after the call: a nested WaitOnce clears it
 }
 
 void FltkPump::Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) {
@@ -68,12 +71,29 @@ void FltkPump::OnFd(int fd, void* data) {
     if (ready == 0) return;
     auto onReady = it->second.onReady;
     (*onReady)(ready);
+    pump->dispatched_ = true;
+}
+
+double FltkPump::SecondsToNextTimer() const {
+    if (timers_.empty()) return 1e20;
+    auto next = Clock::time_point::max();
+    for (const auto& [id, timer] : timers_) next = std::min(next, timer->due);
+    const double seconds = std::chrono::duration<double>(next - Clock::now()).count();
+    // FLTK's clock and ours differ a little: waiting at least a millisecond
+    // keeps a timer that FLTK does not yet see as due from spinning the loop.
+    return std::max(seconds, 0.001);
 }
 
 void FltkPump::WaitOnce() {
-    // Fl::wait() without a time returns at once while no window is shown;
-    // the timed form always waits for an event, a descriptor or a timeout.
-    Fl::wait(1e20);
+    // Fl::wait() without a time returns at once while no window is shown,
+    // and Fl::wait(time) runs due timeouts first and then goes on waiting
+    // for the whole time: so the wait is cut at our next timer, and repeated
+    // until an event, a descriptor or one of our timers has been handled.
+    dispatched_ = false;
+    for (;;) {
+        const double handled = Fl::wait(SecondsToNextTimer());
+        if (handled > 0 || dispatched_) return;
+    }
 }
 
 }  // namespace lookout

@@ -25,9 +25,11 @@ public:
     void WaitOnce() override;
 
 private:
+    using Clock = std::chrono::steady_clock;
     struct Timer {
         FltkPump* pump;
         TimerId id;
+        Clock::time_point due;
         std::function<void()> onFire;
     };
     struct Watcher {
@@ -36,10 +38,12 @@ private:
     };
     static void OnTimeout(void* data);
     static void OnFd(int fd, void* data);
+    double SecondsToNextTimer() const;
 
     std::unordered_map<TimerId, std::unique_ptr<Timer>> timers_;
     std::unordered_map<int, Watcher> watchers_;
     TimerId nextTimer_ = 1;
+    bool dispatched_ = false;  // a timer or descriptor callback ran
 };
 
 }  // namespace lookout

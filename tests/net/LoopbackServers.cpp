@@ -1,0 +1,217 @@
+#include "LoopbackServers.h"
+
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <stdexcept>
+
+namespace lookout::test {
+
+namespace {
+
+sockaddr_in Loopback(int port) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    return address;
+}
+
+// A socket bound to an ephemeral loopback port; the port is returned in port.
+int BoundSocket(int type, int& port) {
+    const int fd = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
+    if (fd < 0) throw std::runtime_error("socket");
+    sockaddr_in address = Loopback(0);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        throw std::runtime_error("bind");
+    socklen_t size = sizeof address;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    port = ntohs(address.sin_port);
+    return fd;
+}
+
+}  // namespace
+
+std::vector<std::string> RandomPieces(const std::string& text, std::size_t maxPiece, std::mt19937& rng) {
+    std::uniform_int_distribution<std::size_t> size(1, maxPiece);
+    std::vector<std::string> pieces;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t n = std::min(size(rng), text.size() - at);
+        pieces.push_back(text.substr(at, n));
+        at += n;
+    }
+    return pieces;
+}
+
+std::vector<std::string> BytePieces(const std::string& text) {
+    std::vector<std::string> pieces;
+    for (char c : text) pieces.emplace_back(1, c);
+    return pieces;
+}
+
+struct HttpServer::Connection {
+    HttpServer& server;
+    int fd;
+    std::size_t index;
+    Reply reply;
+    std::size_t next = 0;
+    std::string out;
+    bool replying = false;
+    TimerService::TimerId timer = 0;
+
+    ~Connection() { Close(); }
+
+    void Close() {
+        if (timer != 0) server.pump_.StopTimer(timer);
+        timer = 0;
+        if (fd < 0) return;
+        server.pump_.Unwatch(fd);
+        ::close(fd);
+        fd = -1;
+    }
+
+    void Watch() {
+        server.pump_.Watch(fd, kReadable | (out.empty() ? 0u : kWritable), [this](unsigned ready) {
+            if (ready & kWritable) Flush();
+            if ((ready & kReadable) && fd >= 0) Receive();
+        });
+    }
+
+    void Receive() {
+        char block[4096];
+        const ssize_t got = ::recv(fd, block, sizeof block, 0);
+        if (got < 0 && errno == EAGAIN) return;
+        if (got <= 0) {  // the client closed or reset
+            Close();
+            return;
+        }
+        std::string& request = server.requests_[index];
+        request.append(block, static_cast<std::size_t>(got));
+        if (!replying && request.find("\r\n\r\n") != std::string::npos) {
+            replying = true;
+            timer = server.pump_.StartTimer(reply.delay, [this] { SendNext(); });
+        }
+    }
+
+    void SendNext() {
+        timer = 0;
+        if (next < reply.pieces.size()) out += reply.pieces[next++];
+        // One piece per pump round, so that the client reads each on its own.
+        if (next < reply.pieces.size()) timer = server.pump_.StartTimer(std::chrono::milliseconds(0), [this] { SendNext(); });
+        Flush();
+    }
+
+    void Flush() {
+        while (!out.empty()) {
+            const ssize_t sent = ::send(fd, out.data(), out.size(), MSG_NOSIGNAL);
+            if (sent < 0) {
+                if (errno == EAGAIN) break;
+                Close();
+                return;
+            }
+            out.erase(0, static_cast<std::size_t>(sent));
+        }
+        if (out.empty() && replying && next == reply.pieces.size() && timer == 0 && reply.close) {
+            Close();
+            return;
+        }
+        Watch();
+    }
+};
+
+HttpServer::HttpServer(Pump& pump, std::vector<Reply> replies) : pump_(pump), replies_(std::move(replies)) {
+    listener_ = BoundSocket(SOCK_STREAM | SOCK_NONBLOCK, port_);
+    ::listen(listener_, 16);
+    pump_.Watch(listener_, kReadable, [this](unsigned) { Accept(); });
+}
+
+HttpServer::~HttpServer() {
+    connections_.clear();
+    pump_.Unwatch(listener_);
+    ::close(listener_);
+}
+
+void HttpServer::Accept() {
+    const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0) return;
+    const std::size_t index = requests_.size();
+    requests_.emplace_back();
+    const Reply& reply = replies_[std::min(index, replies_.size() - 1)];
+    connections_.push_back(std::unique_ptr<Connection>(new Connection{*this, fd, index, reply, 0, {}, false, 0}));
+    connections_.back()->Watch();
+}
+
+DnsServer::DnsServer(Pump& pump, std::map<std::string, std::string> names, bool silent,
+                     std::chrono::milliseconds delay)
+    : pump_(pump), names_(std::move(names)), silent_(silent), delay_(delay) {
+    fd_ = BoundSocket(SOCK_DGRAM | SOCK_NONBLOCK, port_);
+    pump_.Watch(fd_, kReadable, [this](unsigned) { Answer(); });
+}
+
+DnsServer::~DnsServer() {
+    pump_.Unwatch(fd_);
+    ::close(fd_);
+}
+
+void DnsServer::Answer() {
+    unsigned char query[512];
+    sockaddr_in from{};
+    socklen_t fromSize = sizeof from;
+    const ssize_t got = ::recvfrom(fd_, query, sizeof query, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+    if (got < 17 || silent_) return;
+
+    // The question: labels from byte 12, then type and class.
+    std::string name;
+    std::size_t at = 12;
+    while (at < static_cast<std::size_t>(got) && query[at] != 0) {
+        if (!name.empty()) name += '.';
+        name.append(reinterpret_cast<const char*>(query + at + 1), query[at]);
+        at += query[at] + 1u;
+    }
+    const std::size_t questionEnd = at + 5;
+    if (questionEnd > static_cast<std::size_t>(got)) return;
+    const bool typeA = query[at + 1] == 0 && query[at + 2] == 1;
+    const auto found = names_.find(name);
+
+    std::string reply(reinterpret_cast<const char*>(query), questionEnd);
+    reply[2] = static_cast<char>(0x81);  // a response, recursion desired
+    reply[3] = static_cast<char>(found == names_.end() ? 0x83 : 0x80);  // NXDOMAIN or no error
+    reply[6] = reply[7] = reply[8] = reply[9] = reply[10] = reply[11] = 0;
+    if (found != names_.end() && typeA) {
+        reply[7] = 1;
+        in_addr address{};
+        ::inet_aton(found->second.c_str(), &address);
+        reply += std::string("\xC0\x0C\x00\x01\x00\x01\x00\x00\x00\x3C\x00\x04", 12);
+        reply.append(reinterpret_cast<const char*>(&address.s_addr), 4);
+    }
+    auto send = [this, reply, from] {
+        ::sendto(fd_, reply.data(), reply.size(), 0, reinterpret_cast<const sockaddr*>(&from), sizeof from);
+    };
+    if (delay_.count() == 0)
+        send();
+    else
+        pump_.StartTimer(delay_, send);
+}
+
+FullListener::FullListener() {
+    listener_ = BoundSocket(SOCK_STREAM, port_);
+    ::listen(listener_, 0);
+    filler_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_in address = Loopback(port_);
+    if (::connect(filler_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        throw std::runtime_error("filler connect");
+}
+
+FullListener::~FullListener() {
+    ::close(filler_);
+    ::close(listener_);
+}
+
+RefusingPort::RefusingPort() { fd_ = BoundSocket(SOCK_STREAM, port_); }
+
+RefusingPort::~RefusingPort() { ::close(fd_); }
+
+}  // namespace lookout::test

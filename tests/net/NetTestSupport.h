@@ -1,0 +1,63 @@
+#pragma once
+// What the network tests share: a pump with a watchdog that turns a hang
+// into a failure, and failures reduced to class and message.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "net/SockErrors.h"
+#include "platform/PollPump.h"
+
+namespace lookout::test {
+
+struct WatchdogExpired : std::runtime_error {
+    WatchdogExpired() : std::runtime_error("watchdog: the test hung") {}
+};
+
+class NetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        watchdog_ = pump.StartTimer(std::chrono::seconds(20), [] { throw WatchdogExpired(); });
+    }
+    void TearDown() override { pump.StopTimer(watchdog_); }
+
+    // Runs the pump until done holds.
+    void RunUntil(const std::function<bool()>& done) {
+        while (!done()) pump.WaitOnce();
+    }
+
+    PollPump pump;
+
+private:
+    TimerService::TimerId watchdog_ = 0;
+};
+
+struct Failure {
+    std::string kind;  // the most derived of the layer's exception classes
+    std::string message;
+    bool operator==(const Failure&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Failure& f) {
+    return out << f.kind << " \"" << f.message << "\"";
+}
+
+// What fn raised; kind "none" when it returned.
+inline Failure FailureOf(const std::function<void()>& fn) {
+    try {
+        fn();
+    } catch (const EAbortError& e) {
+        return {"EAbortError", e.Message()};
+    } catch (const ESockError& e) {
+        return {"ESockError", e.Message()};
+    } catch (const EConvertError& e) {
+        return {"EConvertError", e.Message()};
+    } catch (const Exception& e) {
+        return {"Exception", e.Message()};
+    }
+    return {"none", ""};
+}
+
+}  // namespace lookout::test

@@ -1,0 +1,128 @@
+// The headless pump and the time-out timer on it.
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+#include "net/ThreadTimer.h"
+#include "platform/PollPump.h"
+
+namespace lookout {
+namespace {
+
+using std::chrono::milliseconds;
+
+struct SocketPair {
+    int fd[2];
+    SocketPair() { ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0, fd); }
+    ~SocketPair() {
+        ::close(fd[0]);
+        ::close(fd[1]);
+    }
+};
+
+TEST(PollPump, TimersFireOnceInDeadlineOrderAndStopFromCallbacks) {
+    PollPump pump;
+    std::vector<int> fired;
+    TimerService::TimerId third = 0;
+    TimerService::TimerId self = 0;
+    pump.StartTimer(milliseconds(2), [&] { fired.push_back(2); });
+    self = pump.StartTimer(milliseconds(1), [&] {
+        fired.push_back(1);
+        pump.StopTimer(self);  // already fired: ignored
+        pump.StopTimer(third);
+    });
+    third = pump.StartTimer(milliseconds(3), [&] { fired.push_back(3); });
+    pump.StartTimer(milliseconds(4), [&] { fired.push_back(4); });
+    while (fired.size() < 3) pump.WaitOnce();
+    EXPECT_EQ(fired, (std::vector<int>{1, 2, 4}));
+    EXPECT_THROW(pump.WaitOnce(), std::logic_error);  // nothing left that could end a wait
+}
+
+TEST(PollPump, ReadinessAndRegistrationsChangedDuringDispatch) {
+    PollPump pump;
+    SocketPair a, b;
+    ASSERT_EQ(::write(a.fd[1], "x", 1), 1);
+    ASSERT_EQ(::write(b.fd[1], "y", 1), 1);
+    std::vector<int> calls;
+    // Whichever runs first drops the other: that one must not be called.
+    pump.Watch(a.fd[0], kReadable, [&](unsigned ready) {
+        EXPECT_EQ(ready, kReadable);
+        calls.push_back(0);
+        pump.Unwatch(a.fd[0]);
+        pump.Unwatch(b.fd[0]);
+    });
+    pump.Watch(b.fd[0], kReadable | kWritable, [&](unsigned ready) {
+        EXPECT_EQ(ready, kReadable | kWritable);
+        calls.push_back(1);
+        pump.Unwatch(a.fd[0]);
+        pump.Unwatch(b.fd[0]);
+    });
+    pump.WaitOnce();
+    EXPECT_EQ(calls.size(), 1u);
+
+    // A watch only for writability is not woken by readable data.
+    int writable = 0;
+    pump.Watch(a.fd[0], kWritable, [&](unsigned ready) {
+        EXPECT_EQ(ready, kWritable);
+        ++writable;
+        pump.Unwatch(a.fd[0]);
+    });
+    pump.WaitOnce();
+    EXPECT_EQ(writable, 1);
+}
+
+// A clock driven by hand, to see what the timer asks of its service.
+class ManualTimers : public TimerService {
+public:
+    TimerId StartTimer(milliseconds delay, std::function<void()> onFire) override {
+        pending[++last] = {delay, std::move(onFire)};
+        return last;
+    }
+    void StopTimer(TimerId id) override { pending.erase(id); }
+    void FireAll() {
+        auto due = std::move(pending);
+        pending.clear();
+        for (auto& [id, timer] : due) timer.second();
+    }
+    std::map<TimerId, std::pair<milliseconds, std::function<void()>>> pending;
+    TimerId last = 0;
+};
+
+TEST(ThreadTimer, RunsWhileEnabledWithIntervalAndHandler) {
+    ManualTimers timers;
+    TThreadTimer timer(timers);
+    EXPECT_TRUE(timer.Enabled());
+    EXPECT_EQ(timer.Interval(), 1000);
+    EXPECT_TRUE(timers.pending.empty());  // no handler yet
+
+    int ticks = 0;
+    timer.SetOnTimer([&](TThreadTimer&) { ++ticks; });
+    ASSERT_EQ(timers.pending.size(), 1u);
+    EXPECT_EQ(timers.pending.begin()->second.first, milliseconds(1000));
+    timers.FireAll();
+    timers.FireAll();
+    EXPECT_EQ(ticks, 2);  // it repeats
+    ASSERT_EQ(timers.pending.size(), 1u);
+
+    timer.SetInterval(0);
+    EXPECT_TRUE(timers.pending.empty());
+    timer.SetInterval(50);
+    EXPECT_EQ(timers.pending.begin()->second.first, milliseconds(50));
+
+    // A handler that turns its own timer off leaves nothing running.
+    timer.SetOnTimer([&](TThreadTimer& t) {
+        ++ticks;
+        t.SetEnabled(false);
+    });
+    timers.FireAll();
+    EXPECT_EQ(ticks, 3);
+    EXPECT_TRUE(timers.pending.empty());
+}
+
+}  // namespace
+}  // namespace lookout
