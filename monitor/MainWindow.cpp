@@ -177,19 +177,19 @@ void TLOOK_MAIN::FetchAddressHints() {
 }
 
 void TLOOK_MAIN::FetchServerStatus() {
-    if (closing_) return;
-    SetCaption(texts::CaptionUpdatingStatus());
-    EnableButtons(false);
-    if (TryGet(statusBaseUrl_ + urlSuffix_ + "/status.txt")) ReadStatusPage(HTTP.Body, panel_);
-    SetNormalCaption();
-    EnableButtons(true);
+    RefreshPanel(texts::CaptionUpdatingStatus(), "/status.txt", ReadStatusPage);
 }
 
 void TLOOK_MAIN::FetchPartyStatus() {
+    RefreshPanel(texts::CaptionUpdatingParty(), "/party.txt", ReadPartyPage);
+}
+
+void TLOOK_MAIN::RefreshPanel(const std::string& caption, const char* page, PageReader read) {
     if (closing_) return;
-    SetCaption(texts::CaptionUpdatingParty());
+    SetCaption(caption);
     EnableButtons(false);
-    if (TryGet(statusBaseUrl_ + urlSuffix_ + "/party.txt")) ReadPartyPage(HTTP.Body, panel_);
+    // A failed fetch is silent and leaves the panel as it was.
+    if (TryGet(statusBaseUrl_ + urlSuffix_ + page)) read(HTTP.Body, panel_);
     SetNormalCaption();
     EnableButtons(true);
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "monitor/PanelWidgets.h"
 #include "net/HttpClient.h"
@@ -66,6 +67,10 @@ private:
     void SetCaption(const std::string& sjis);
     void SetNormalCaption();
     void EnableButtons(bool enabled);
+    // The status and party pages: caption and buttons around one fetch whose
+    // body the reader turns into panel changes.
+    using PageReader = void (*)(std::string_view body, StatusPanel& panel);
+    void RefreshPanel(const std::string& caption, const char* page, PageReader read);
     // One GET; false when it failed or the window is closing.
     bool TryGet(const std::string& url);
     // What the framework does with an error escaping a window event.

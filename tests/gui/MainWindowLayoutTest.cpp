@@ -29,6 +29,8 @@ protected:
         TLOOK_MAIN& window = Open();
         WhenReady during([&] { return window.Http().Busy(); },
                          [&] {
+                             // The first expose may still be on its way.
+                             ASSERT_TRUE(RunUntil([&] { return PixelAt(window, 1, 1) == kWhite; }));
                              check(window);
                              window.do_callback();  // the close box
                          });
