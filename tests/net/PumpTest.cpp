@@ -30,14 +30,16 @@ TEST(PollPump, TimersFireOnceInDeadlineOrderAndStopFromCallbacks) {
     std::vector<int> fired;
     TimerService::TimerId third = 0;
     TimerService::TimerId self = 0;
-    pump.StartTimer(milliseconds(2), [&] { fired.push_back(2); });
+    // Deadlines far apart, so that a slow (sanitized, loaded) start-up cannot
+    // reorder them.
+    pump.StartTimer(milliseconds(40), [&] { fired.push_back(2); });
     self = pump.StartTimer(milliseconds(1), [&] {
         fired.push_back(1);
         pump.StopTimer(self);  // already fired: ignored
         pump.StopTimer(third);
     });
-    third = pump.StartTimer(milliseconds(3), [&] { fired.push_back(3); });
-    pump.StartTimer(milliseconds(4), [&] { fired.push_back(4); });
+    third = pump.StartTimer(milliseconds(60), [&] { fired.push_back(3); });
+    pump.StartTimer(milliseconds(80), [&] { fired.push_back(4); });
     while (fired.size() < 3) pump.WaitOnce();
     EXPECT_EQ(fired, (std::vector<int>{1, 2, 4}));
     EXPECT_THROW(pump.WaitOnce(), std::logic_error);  // nothing left that could end a wait
