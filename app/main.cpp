@@ -3,6 +3,7 @@
 // main window closes. A start-up error is shown in an error box; the exit
 // code is 0 in every case.
 #include <FL/Fl.H>
+#include <FL/Fl_Window.H>
 
 #include <memory>
 
@@ -18,6 +19,8 @@
 int main() {
     using namespace lookout;
     Fl::scheme("gtk+");
+    // Lets the desktop match the windows to the desktop entry and its icon.
+    Fl_Window::default_xclass("lookout");
     FltkPump pump;
     HintController hints(pump);
     try {
