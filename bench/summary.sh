@@ -9,8 +9,8 @@ echo
 echo "| Measure | Result |"
 echo "|---|---|"
 if [ -f "$d/bench_net.txt" ]; then
-  grep -E '^(GET|raw|curl)' "$d/bench_net.txt" | while read -r line; do row "fetch: ${line%%:*}" "${line#*:}"; done
-  grep -E '^wait' "$d/bench_net.txt" | while read -r line; do row "late answer: ${line%%:*}" "${line#*:}"; done
+  grep -E '^(GET|raw|curl)' "$d/bench_net.txt" | while read -r line; do row "fetch: ${line%%: *}" "${line#*: }"; done
+  grep -E '^wait' "$d/bench_net.txt" | while read -r line; do row "${line%%: *}" "${line#*: }"; done
 fi
 if [ -f "$d/bench_textconv.txt" ]; then
   for name in "EucToSjis" "iconv EUC-JP -> CP932" "memcpy"; do
@@ -24,4 +24,7 @@ if [ -f "$d/bench_pages.txt" ]; then
 fi
 row "start-up to the first drawn window" "$(field startup_ms) ms"
 row "resident memory after the first refresh" "$(field rss_after_refresh_kib) KiB"
-for k in $(awk -F'\t' '$1 ~ /^idle_/ {print $1}' "$d/program.txt" 2>/dev/null); do row "$k" "$(field "$k")"; done
+for k in $(awk -F'\t' '$1 ~ /^idle_cpu_ms_per_/ {print $1}' "$d/program.txt" 2>/dev/null); do
+  s=${k#idle_cpu_ms_per_}
+  row "idle for ${s%s} s: CPU time, wakeups" "$(field "$k") ms, $(field "idle_wakeups_per_$s") wakeups"
+done
