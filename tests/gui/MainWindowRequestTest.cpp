@@ -2,21 +2,13 @@
 // window's own pump, and how it reads the interval page.
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/net/LoopbackServers.h"
+#include "tests/support/LookoutRequest.h"
 #include "tests/support/Sjis.h"
 
 namespace lookout::test {
 namespace {
 
-std::string Request(const std::string& path) {
-    return "GET " + path + " HTTP/1.0\r\n"
-           "Host: 127.0.0.1\r\n"
-           "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n"
-           "User-Agent: Lookout 050504\r\n"
-           "Referer: https://lookout.example.org/\r\n"
-           "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n"
-           "Content-type: application/x-www-form-urlencoded\r\n"
-           "\r\n";
-}
+std::string Request(const std::string& path) { return LookoutRequest(path, "127.0.0.1"); }
 
 Reply Ok(const std::string& body) { return Reply{{"HTTP/1.0 200 OK\r\n\r\n" + body}}; }
 

@@ -7,6 +7,7 @@
 #include "LoopbackServers.h"
 #include "NetTestSupport.h"
 #include "net/HttpClient.h"
+#include "tests/support/LookoutRequest.h"
 
 namespace lookout {
 namespace {
@@ -18,17 +19,6 @@ void AddLookoutLines(THttpClient& http) {
     http.RequestHeader.Insert(1, "Host: " + http.Host);
     http.RequestHeader.Insert(3, "User-Agent: Lookout 050504");
     http.RequestHeader.Insert(4, "Referer: https://lookout.example.org/");
-}
-
-std::string LookoutRequest(const std::string& path, const std::string& host) {
-    return "GET " + path + " HTTP/1.0\r\n"
-           "Host: " + host + "\r\n"
-           "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n"
-           "User-Agent: Lookout 050504\r\n"
-           "Referer: https://lookout.example.org/\r\n"
-           "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n"
-           "Content-type: application/x-www-form-urlencoded\r\n"
-           "\r\n";
 }
 
 class HttpGet : public test::NetTest {
@@ -56,7 +46,7 @@ TEST_F(HttpGet, SendsTheHookedRequestExactlyAndKeepsTheReplyAsReceived) {
     http.Get(Url(server, "/status.txt"));
 
     ASSERT_EQ(server.Requests().size(), 1u);
-    EXPECT_EQ(server.Requests()[0], LookoutRequest("/status.txt", "127.0.0.1"));
+    EXPECT_EQ(server.Requests()[0], test::LookoutRequest("/status.txt", "127.0.0.1"));
     EXPECT_EQ(hookCalls, 1);
     EXPECT_EQ(resolved, 0);  // a dotted address needs no lookup
     EXPECT_EQ(http.StatusCode, 200);
@@ -125,9 +115,9 @@ TEST_F(HttpGet, FollowsARedirectToANamedSecondHost) {
     EXPECT_EQ(hookCalls, 2);
     EXPECT_EQ(resolved, 1);
     ASSERT_EQ(first.Requests().size(), 1u);
-    EXPECT_EQ(first.Requests()[0], LookoutRequest("/status.txt", "127.0.0.1"));
+    EXPECT_EQ(first.Requests()[0], test::LookoutRequest("/status.txt", "127.0.0.1"));
     ASSERT_EQ(second.Requests().size(), 1u);
-    EXPECT_EQ(second.Requests()[0], LookoutRequest("/y", "second.test"));
+    EXPECT_EQ(second.Requests()[0], test::LookoutRequest("/y", "second.test"));
     EXPECT_EQ(http.Body, "second body");
     EXPECT_EQ(http.Header, "HTTP/1.0 200 OK\r\n\r\n");
     EXPECT_EQ(http.Host, "second.test");
