@@ -51,6 +51,8 @@ public:
     const std::string& Name() const { return name_; }
     const std::string& Text() const { return Caption(); }  // Shift-JIS
     void SetText(const std::string& sjisText);
+    // The pointer passes through to the box below, which carries the hint.
+    int handle(int) override { return 0; }
 
 private:
     std::string name_;

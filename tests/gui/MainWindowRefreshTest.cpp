@@ -182,6 +182,27 @@ TEST_F(Refresh, TicksAndReloadsDuringAFetchStartNoSecondRequest) {
     ExpectPanelShows(window, Expected(demo));
 }
 
+TEST_F(Refresh, RealPointerOverABoxAndItsLabelsShowsTheBoxHint) {
+    DemoServiceProcess demo(kFrozen);
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    const auto moveTo = [&](int x, int y) {
+        const std::string command = "xdotool mousemove " + std::to_string(window.x() + x) + " " +
+                                    std::to_string(window.y() + y);
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    };
+    // Over count label 1 of Game02, then over its party indicator.
+    for (const auto& [x, y] : {std::pair{45, 32 + 16}, std::pair{67, 32 + 15}}) {
+        SCOPED_TRACE(x);
+        moveTo(x, y);
+        ASSERT_TRUE(RunUntil([&] { return hints_.Visible(); }, std::chrono::seconds(5)));
+        EXPECT_EQ(hints_.VisibleText(), window.Panel().Slot(12).box->Hint());
+        moveTo(520, 10);  // the gap between the buttons
+        ASSERT_TRUE(RunUntil([&] { return !hints_.Visible(); }, std::chrono::seconds(5)));
+    }
+}
+
 TEST_F(Refresh, SiteOpensTheTwoTextsJoined) {
     DemoServiceProcess demo(kFrozen);
     WriteIni(IniFor(demo));
