@@ -5,7 +5,6 @@
 #include "monitor/SlotTable.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/support/Sjis.h"
-#include "textconv/PzConv.h"
 
 namespace lookout::test {
 namespace {
@@ -13,11 +12,11 @@ namespace {
 // One world state for the whole test: the pages change once an interval.
 const std::vector<std::string> kFrozen = {"--interval", "3600", "--seed", "7"};
 
-// The panel the window should show, read from the same pages by the readers.
+// The panel the window should show: the same pages through the readers, the
+// address page converted by iconv.
 PanelModel Expected(const DemoServiceProcess& demo) {
     PanelModel model;
-    TPzConv pz;
-    ReadAddressPage(pz.EucToSjis(BodyOf(RawGet(demo.Port(), "/ipmap/world1").bytes)), model);
+    ReadAddressPage(ToCp932(BodyOf(RawGet(demo.Port(), "/ipmap/world1").bytes), "EUC-JP"), model);
     ReadStatusPage(BodyOf(RawGet(demo.Port(), "/world1/status.txt").bytes), model);
     ReadPartyPage(BodyOf(RawGet(demo.Port(), "/world1/party.txt").bytes), model);
     return model;
