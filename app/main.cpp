@@ -10,7 +10,6 @@
 #include "monitor/MainWindow.h"
 #include "monitor/Settings.h"
 #include "monitor/Texts.h"
-#include "platform/Exception.h"
 #include "platform/FltkPump.h"
 #include "platform/Hints.h"
 #include "platform/MessageBox.h"
@@ -29,10 +28,8 @@ int main() {
         main.SetAboutDialog(&about);
         main.show();
         while (main.shown()) Fl::wait();
-    } catch (const Exception& error) {
-        ShowErrorBox(texts::kApplicationTitle, error.Message());
     } catch (const std::exception& error) {
-        ShowErrorBox(texts::kApplicationTitle, error.what());
+        ShowErrorBox(texts::kApplicationTitle, error);
     }
     return 0;
 }

@@ -6,7 +6,6 @@
 #include "monitor/Settings.h"
 #include "monitor/Texts.h"
 #include "platform/DisplayText.h"
-#include "platform/Exception.h"
 #include "platform/Fonts.h"
 #include "platform/Hints.h"
 #include "platform/IntegerText.h"
@@ -103,10 +102,7 @@ void TLOOK_MAIN::CloseCallback(Fl_Widget*, void* self) {
     }
 }
 
-void TLOOK_MAIN::ShowEventError(const std::exception& error) {
-    const auto* own = dynamic_cast<const Exception*>(&error);
-    ShowErrorBox(texts::kApplicationTitle, own ? own->Message() : std::string(error.what()));
-}
+void TLOOK_MAIN::ShowEventError(const std::exception& error) { ShowErrorBox(texts::kApplicationTitle, error); }
 
 void TLOOK_MAIN::SetCaption(const std::string& sjis) {
     caption_ = sjis;

@@ -17,7 +17,6 @@ struct SlotDef {
 
 inline constexpr std::size_t kSlotCount = 26;
 inline constexpr std::size_t kFirstGameSlot = 11;
-inline constexpr std::size_t kGameSlotCount = 15;
 
 extern const std::array<SlotDef, kSlotCount> kSlots;
 

@@ -7,6 +7,8 @@ namespace lookout {
 namespace {
 // Where the hint sits relative to the pointer: below the cursor's hot spot.
 constexpr int kOffsetX = 0, kOffsetY = 20;
+// The usual short pause before a hint appears.
+constexpr std::chrono::milliseconds kShowPause{500};
 }  // namespace
 
 HintController::HintController(TimerService& timers) : timers_(timers) {}
@@ -25,7 +27,7 @@ void HintController::Enter(const Fl_Widget* owner, const std::string& text, int 
     text_ = text;
     x_ = screenX + kOffsetX;
     y_ = screenY + kOffsetY;
-    timer_ = timers_.StartTimer(showPause_, [this] {
+    timer_ = timers_.StartTimer(kShowPause, [this] {
         timer_ = 0;
         Show();
     });

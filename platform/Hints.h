@@ -23,8 +23,6 @@ public:
     HintController& operator=(const HintController&) = delete;
 
     void SetHidePause(std::chrono::milliseconds pause) { hidePause_ = pause; }
-    std::chrono::milliseconds HidePause() const { return hidePause_; }
-    void SetShowPause(std::chrono::milliseconds pause) { showPause_ = pause; }
 
     // The pointer entered `owner`, which carries `text`; an empty text shows
     // nothing. screenX/Y is the pointer's position on the screen.
@@ -44,7 +42,6 @@ private:
 
     TimerService& timers_;
     std::chrono::milliseconds hidePause_{2500};
-    std::chrono::milliseconds showPause_{500};
     const Fl_Widget* owner_ = nullptr;
     std::string text_;
     int x_ = 0, y_ = 0;

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/DisplayText.h"
+#include "platform/Exception.h"
 #include "platform/Fonts.h"
 
 namespace lookout {
@@ -80,6 +81,11 @@ std::string ErrorBoxText(const std::string& message) {
 
 void ShowErrorBox(const std::string& title, const std::string& message) {
     ShowMessageBox(title, ErrorBoxText(message), MessageIcon::Stop);
+}
+
+void ShowErrorBox(const std::string& title, const std::exception& error) {
+    const auto* own = dynamic_cast<const Exception*>(&error);
+    ShowErrorBox(title, own ? own->Message() : std::string(error.what()));
 }
 
 }  // namespace lookout

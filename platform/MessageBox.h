@@ -3,6 +3,7 @@
 // screen. Texts are Shift-JIS and converted for display here.
 #include <FL/Fl_Double_Window.H>
 
+#include <exception>
 #include <string>
 
 namespace lookout {
@@ -16,6 +17,8 @@ void ShowMessageBox(const std::string& title, const std::string& text, MessageIc
 // and its last character sorts after ".".
 std::string ErrorBoxText(const std::string& message);
 void ShowErrorBox(const std::string& title, const std::string& message);
+// An error that escaped: our exceptions show their message, others what().
+void ShowErrorBox(const std::string& title, const std::exception& error);
 
 // The box while it is open, so that tests can read and close it.
 class MessageBoxWindow : public Fl_Double_Window {

@@ -19,7 +19,6 @@ public:
     std::string Text() const;
 
     std::size_t Count() const { return lines_.size(); }
-    bool Empty() const { return lines_.empty(); }
     // Checked access: an index that names no line raises EListError with the
     // framework's list-index text.
     const std::string& At(std::size_t index) const;

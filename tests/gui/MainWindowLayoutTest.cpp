@@ -122,11 +122,13 @@ TEST_F(Layout, PixelsShowSharedFramesTheGapAndTheClippedEdges) {
                     if (x >= b->x() && x < b->x() + b->w() && y >= b->y() && y < b->y() + b->h()) return false;
                 return x < 600;
             };
-            if (framed(def.left + 20, def.top))
+            if (framed(def.left + 20, def.top)) {
                 EXPECT_EQ(PixelAt(window, def.left + 20, def.top), kBlack) << "top frame line";
+            }
             EXPECT_EQ(PixelAt(window, def.left + 37, def.top + 29), kWhite) << "white fill";
-            if (framed(def.left + 40, def.top + 5))
+            if (framed(def.left + 40, def.top + 5)) {
                 EXPECT_EQ(PixelAt(window, def.left + 40, def.top + 5), kBlack) << "shared right frame line";
+            }
             if (def.game) {
                 EXPECT_EQ(PixelAt(window, def.left + 24, def.top + 15), kBlack) << "party frame";
                 EXPECT_EQ(PixelAt(window, def.left + 28, def.top + 15), kWhite) << "party fill";
