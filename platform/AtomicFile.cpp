@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 #include "platform/Exception.h"
 #include "platform/Messages.h"
