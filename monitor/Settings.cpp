@@ -30,7 +30,7 @@ std::string SettingsPath() { return ExecutableDirectory() + "SERVER.INI"; }
 Settings LoadSettings(const std::string& path) { return ParseSettings(ReadWholeFile(path)); }
 
 void SavePosition(const std::string& path, std::int32_t left, std::int32_t top) {
-    ReplaceFileAtomically(path, RewritePosition(ReadWholeFile(path), left, top));
+    RewriteFile(path, RewritePosition(ReadWholeFile(path), left, top));
 }
 
 }  // namespace lookout

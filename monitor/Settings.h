@@ -30,7 +30,7 @@ std::string SettingsPath();
 
 // Read (EFileError when it cannot be opened) and parse.
 Settings LoadSettings(const std::string& path);
-// Re-read, rewrite the position, and replace the file atomically.
+// Re-read, rewrite the position, and write the file back (RewriteFile).
 void SavePosition(const std::string& path, std::int32_t left, std::int32_t top);
 
 }  // namespace lookout

@@ -1,10 +1,15 @@
 #include "platform/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
 
 #include "platform/Exception.h"
 #include "platform/Messages.h"
@@ -47,9 +52,64 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-std::string DirectoryOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+// Temporaries are "<name>.tmp-" and six mkstemp characters. Their writer holds
+// an exclusive flock on them until the rename; the lock dies with the process.
+constexpr char kTemporaryInfix[] = ".tmp-";
+constexpr std::size_t kTemporaryRandom = 6;
+
+// A temporary whose lock can be taken has no living writer: a close killed
+// before its rename. Another running copy keeps its lock, so its file stays.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& name) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) return;
+    const std::string prefix = name + kTemporaryInfix;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view entryName(entry->d_name);
+        if (entryName.size() != prefix.size() + kTemporaryRandom || !entryName.starts_with(prefix)) continue;
+        // Write access is what an exclusive lock needs on NFS; O_NONBLOCK
+        // keeps a FIFO of that name from stalling the open.
+        Fd fd(::openat(::dirfd(dir.get()), entry->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat st {};
+        if (fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(dir.get()), entry->d_name, 0);
+    }
+}
+
+// Writes a locked temporary beside the target and renames it over the target.
+// False when the folder takes no new file from this process: nothing has
+// changed then.
+bool ReplaceByRename(const std::string& target, const std::string& folder, const std::string& name,
+                     const struct stat& old, const std::string& bytes, const std::string& path) {
+    std::string temp = folder + name + kTemporaryInfix + std::string(kTemporaryRandom, 'X');
+    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (errno == EACCES || errno == EPERM) return false;
+        Fail(path);
+    }
+    // An unprivileged process cannot give a file away (EPERM): its
+    // replacement is then its own, as any file it writes.
+    const bool written = ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 &&
+                         (::fchown(fd.get(), old.st_uid, old.st_gid) == 0 || errno == EPERM) &&
+                         ::fchmod(fd.get(), old.st_mode & 07777) == 0 &&
+                         WriteAll(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0;
+    // The lock is held across the rename and released when fd closes.
+    if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        Fail(path);
+    }
+    // Make the rename itself durable.
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+    return true;
+}
+
+// Truncates and rewrites the file itself, all bytes from one buffer, every
+// step checked: a failure half-way is reported, never taken for success.
+void WriteInPlace(const std::string& target, const std::string& bytes, const std::string& path) {
+    Fd fd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC));
+    if (fd.get() < 0 || !WriteAll(fd.get(), bytes.data(), bytes.size()) || ::fsync(fd.get()) != 0 || !fd.Close())
+        Fail(path);
 }
 
 }  // namespace
@@ -73,27 +133,23 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+void RewriteFile(const std::string& path, const std::string& bytes) {
+    // The file must exist: it is rewritten, never created (a dangling link
+    // fails here too).
+    const std::unique_ptr<char, void (*)(void*)> resolved(::realpath(path.c_str(), nullptr), std::free);
+    if (!resolved) Fail(path);
+    const std::string target(resolved.get());
     struct stat st {};
-    // The file must exist: it is rewritten, never created.
-    if (::stat(path.c_str(), &st) != 0) Fail(path);
+    if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) Fail(path);
     // A read-only file stays unwritten, as it would if written in place; the
     // mode bits are checked too, since root passes every access check.
-    if ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) Fail(path);
+    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) Fail(path);
 
-    std::string temp = path + ".XXXXXX";
-    Fd fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) Fail(path);
-    const bool written = ::fchmod(fd.get(), st.st_mode & 07777) == 0 &&
-                         WriteAll(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0 &&
-                         fd.Close();
-    if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        Fail(path);
-    }
-    // Make the rename itself durable.
-    Fd dir(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    const auto slash = target.rfind('/');  // realpath's result is absolute
+    const std::string folder = target.substr(0, slash + 1);
+    const std::string name = target.substr(slash + 1);
+    RemoveStaleTemporaries(folder, name);
+    if (!ReplaceByRename(target, folder, name, st, bytes, path)) WriteInPlace(target, bytes, path);
 }
 
 }  // namespace lookout

@@ -4,14 +4,23 @@
 
 #include <vector>
 
+#include "platform/Exception.h"
+#include "platform/Messages.h"
+
 namespace lookout {
 
 std::string ExecutableDirectory() {
-    std::vector<char> buffer(4096);
-    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return "./";
-    std::string path(buffer.data(), static_cast<std::size_t>(n));
-    return path.substr(0, path.rfind('/') + 1);
+    static constexpr char kSelf[] = "/proc/self/exe";
+    // readlink truncates silently: a result that fills the buffer is retried
+    // with a larger one.
+    for (std::vector<char> buffer(4096);; buffer.resize(buffer.size() * 2)) {
+        const ssize_t n = ::readlink(kSelf, buffer.data(), buffer.size());
+        if (n <= 0) throw EFileError(messages::FileCannotOpen(kSelf));
+        if (static_cast<std::size_t>(n) < buffer.size()) {
+            const std::string path(buffer.data(), static_cast<std::size_t>(n));
+            return path.substr(0, path.rfind('/') + 1);
+        }
+    }
 }
 
 }  // namespace lookout
