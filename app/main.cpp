@@ -1,7 +1,7 @@
-// Lookout: the entry point. Builds the main window from SERVER.INI next to the
-// executable, then the hidden About dialog, and runs the event loop until the
-// main window closes. A start-up error is shown in an error box; the exit
-// code is 0 in every case.
+// Lookout: the entry point. Gives the user of an installed copy a SERVER.INI
+// on the first start, builds the main window from SERVER.INI, then the hidden
+// About dialog, and runs the event loop until the main window closes. A
+// start-up error is shown in an error box; the exit code is 0 in every case.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
@@ -9,6 +9,7 @@
 
 #include "monitor/MainWindow.h"
 #include "monitor/Settings.h"
+#include "monitor/SettingsLocation.h"
 #include "monitor/Texts.h"
 #include "platform/FltkPump.h"
 #include "platform/Hints.h"
@@ -23,6 +24,7 @@ int main() {
     FltkPump pump;
     HintController hints(pump);
     try {
+        ProvideUserSettings();
         TLOOK_MAIN main(pump, hints, SettingsPath());
         TLOOK_ABOUT about(texts::kApplicationTitle);
         main.SetAboutDialog(&about);

@@ -1,5 +1,6 @@
 #include "monitor/Settings.h"
 
+#include "monitor/SettingsLocation.h"
 #include "platform/AtomicFile.h"
 #include "platform/ExePath.h"
 #include "platform/IntegerText.h"
@@ -25,7 +26,9 @@ std::string RewritePosition(std::string_view fileBytes, std::int32_t left, std::
     return lines.Text();
 }
 
-std::string SettingsPath() { return ExecutableDirectory() + "SERVER.INI"; }
+std::string SettingsPath() {
+    return (RunsInstalled() ? UserSettingsDirectory() : ExecutableDirectory()) + "SERVER.INI";
+}
 
 Settings LoadSettings(const std::string& path) { return ParseSettings(ReadWholeFile(path)); }
 

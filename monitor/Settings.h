@@ -1,6 +1,6 @@
 #pragma once
-// SERVER.INI: five lines next to the executable (left, top, status base URL,
-// address page base URL, URL suffix); lines 6 onward are kept but not read.
+// SERVER.INI: five lines (left, top, status base URL, address page base URL,
+// URL suffix); lines 6 onward are kept but not read.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,7 +25,9 @@ Settings ParseSettings(std::string_view fileBytes);
 // raise the list-index error.
 std::string RewritePosition(std::string_view fileBytes, std::int32_t left, std::int32_t top);
 
-// ExecutableDirectory() + "SERVER.INI".
+// Where the program reads and writes SERVER.INI: ExecutableDirectory() +
+// "SERVER.INI" for a portable copy, the user's own file for an installed one
+// (monitor/SettingsLocation.h). Creates nothing.
 std::string SettingsPath();
 
 // Read (EFileError when it cannot be opened) and parse.

@@ -15,10 +15,11 @@ inline constexpr int kBannerMargin = 4;           // name to the frame's outer e
 // lower right.
 RgbImage DrawBanner();
 
-inline constexpr int kIconSize = 32;
+inline constexpr int kIconSize = 32;  // the window's icon
 
 // A three by three rack of server boxes in status colours on a dark ground,
-// each box framed in black like the slots of the main window.
-RgbImage DrawIcon();
+// each box framed in black like the slots of the main window; size is a
+// multiple of 16 (the desktop's icon sizes), the design scaled from 32.
+RgbImage DrawIcon(int size = kIconSize);
 
 }  // namespace lookout

@@ -66,5 +66,30 @@ TEST(PixelFontTest, DrawsOnlyLettersItHas) {
     EXPECT_THROW(DrawPixelText(image, 0, 0, "Lx", Rgb{1, 1, 1}), Exception);
 }
 
+// The desktop's larger icons are the window's icon scaled: the same box
+// colours, frames and gaps at the scaled places.
+TEST(IconTest, LargerSizesScaleTheWindowIcon) {
+    const RgbImage small = DrawIcon();
+    ASSERT_EQ(small.Width(), kIconSize);
+    const Rgb ground = small.At(0, 0), frame = small.At(2, 2);
+    for (const int size : {48, 64, 128}) {
+        SCOPED_TRACE(size);
+        const RgbImage icon = DrawIcon(size);
+        ASSERT_EQ(icon.Width(), size);
+        ASSERT_EQ(icon.Height(), size);
+        const auto at = [&](int x32, int y32) { return icon.At(x32 * size / 32, y32 * size / 32); };
+        EXPECT_EQ(at(0, 0), ground);
+        EXPECT_EQ(at(31, 31), ground);
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                const int x = 2 + 10 * column, y = 2 + 10 * row;
+                EXPECT_EQ(at(x + 4, y + 4), small.At(x + 4, y + 4)) << "fill of box " << row << "," << column;
+                EXPECT_EQ(at(x, y), frame);
+                EXPECT_EQ(at(x + 8, y + 4), ground) << "gap right of box " << row << "," << column;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lookout
