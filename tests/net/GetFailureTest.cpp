@@ -18,12 +18,7 @@ using std::chrono::milliseconds;
 using test::Failure;
 using test::Reply;
 
-class GetFailure : public test::NetTest {
-protected:
-    std::string Url(int port, const std::string& host = "127.0.0.1") {
-        return "http://" + host + ":" + std::to_string(port) + "/x";
-    }
-};
+class GetFailure : public test::NetTest {};
 
 TEST_F(GetFailure, EachCauseWithItsClassAndMessage) {
     test::RefusingPort refusing;

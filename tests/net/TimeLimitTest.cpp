@@ -15,12 +15,7 @@ using std::chrono::milliseconds;
 using test::Failure;
 using test::Reply;
 
-class TimeLimit : public test::NetTest {
-protected:
-    std::string Url(int port, const std::string& host = "127.0.0.1") {
-        return "http://" + host + ":" + std::to_string(port) + "/x";
-    }
-};
+class TimeLimit : public test::NetTest {};
 
 // A modal dialog opened from a timer holds the wait on the stack for six
 // pause limits while the rest of the reply (and the close) arrives.
