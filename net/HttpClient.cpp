@@ -9,16 +9,21 @@ namespace lookout {
 void THttpClient::Get(const std::string& url) {
     if (busy_) throw ESockError("Request In Progress");
     busy_ = true;
+    StartDeadline(RequestTimeOut);
+    const auto done = [this] {
+        StopDeadline();
+        busy_ = false;
+    };
     auto life = Life();
     try {
         requestUrl_ = url;
         requestKind_ = kGet;
         RequestLoop();
     } catch (...) {
-        if (*life) busy_ = false;
+        if (*life) done();
         throw;
     }
-    busy_ = false;
+    done();
 }
 
 void THttpClient::Abort() {
@@ -57,17 +62,17 @@ void THttpClient::RequestLoop() {
     for (int pass = 1;; ++pass) {
         SplitRequestUrl();
         BuildGetRequestHeader(RequestHeader, requestPath_);
-        if (OnAboutToSend) OnAboutToSend(*this);
+        CallHook(OnAboutToSend, *this);
         Connect();  // a failure here leaves the socket as it was and sends nothing
         try {
             SendRequest();
             ReadReplyHeader();
             CaptureString(Body, -1);
             if (StatusCode < 300) {
-                if (OnSuccess) OnSuccess(requestKind_);
+                CallHook(OnSuccess, requestKind_);
                 Report(2, "Transaction Completed");
             } else if (StatusCode >= 400) {
-                if (OnFailure) OnFailure(requestKind_);
+                CallHook(OnFailure, requestKind_);
             }
             Disconnect();
         } catch (...) {
@@ -75,12 +80,12 @@ void THttpClient::RequestLoop() {
             throw;
         }
         const bool redirect = StatusCode >= 300 && StatusCode <= 399;
-        if (redirect && OnRedirect) {
+        if (redirect) {
             bool handled = false;
-            OnRedirect(handled);
+            CallHook(OnRedirect, handled);
             if (handled) return;
         }
-        if (StatusCode == 401 && OnAuthenticationNeeded) OnAuthenticationNeeded(*this);
+        if (StatusCode == 401) CallHook(OnAuthenticationNeeded, *this);
         if (!redirect) return;
         // A looping chain, or a 3xx without Location, would go on for ever.
         if (pass == kMaxPasses) throw ESockError("Too Many Redirects");

@@ -5,10 +5,13 @@
 // never raises; every failure does (ESockError and its kin, Exception "Empty
 // URL", EConvertError for a port that is not a number).
 //
+// RequestTimeOut bounds each Get as a whole, lookup to the last byte of the
+// last redirect: past it the Get fails with ESockError "Request Timed Out".
+//
 // One request at a time: Get raises ESockError "Request In Progress" while
 // another Get of this client is on the stack, in any phase. Cancel() (from a
 // hook, timer or GUI event) makes the waiting Get raise. Destroying the
-// client inside a Get makes that Get raise EAbortError "Socket destroyed"; the
+// client inside a Get (from any hook or event) makes that Get raise EAbortError "Socket destroyed"; the
 // caller must then touch neither the client nor anything destroyed with it.
 // An owner that closes during a fetch therefore calls Cancel() when Busy()
 // and destroys the client (and itself) only after that Get has returned.
@@ -26,6 +29,8 @@ public:
     static constexpr int kMaxPasses = 10;  // the first request and up to nine redirects
 
     explicit THttpClient(Pump& pump) : TSockClient(pump) {}
+
+    int RequestTimeOut = 60000;  // ms for a whole Get; 0: no limit
 
     // The last reply's body; a request that fails before its body leaves the
     // previous one.

@@ -9,9 +9,21 @@
 
 namespace lookout {
 
-TSockClient::TSockClient(Pump& pump) : pump_(pump), timer_(pump) {
+TSockClient::TSockClient(Pump& pump) : pump_(pump), timer_(pump), deadline_(pump) {
     timer_.SetEnabled(false);
-    timer_.SetOnTimer([this](TThreadTimer&) { TimerTriggered(); });
+    timer_.SetOnTimer([this](TThreadTimer&) {
+        // Runs from the event loop inside a wait: a hook's failure is dropped
+        // here, and a client destroyed by one is noticed by that wait.
+        try {
+            TimerTriggered();
+        } catch (const Exception&) {
+        }
+    });
+    deadline_.SetEnabled(false);
+    deadline_.SetOnTimer([this](TThreadTimer&) {
+        deadline_.SetEnabled(false);
+        overdue_ = true;
+    });
     try {
         resolver_ = std::make_unique<Resolver>(pump);
     } catch (const ESockError&) {
@@ -30,18 +42,20 @@ TSockClient::~TSockClient() {
 void TSockClient::Report(int level, std::string_view text) {
     if (ReportLevel < level) return;
     lastStatus_ = std::string(text);
-    if (OnStatus) OnStatus(*this, lastStatus_);
+    // The hook gets a copy: it may destroy the client, lastStatus_ with it.
+    CallHook(OnStatus, *this, std::string(lastStatus_));
 }
 
 void TSockClient::PumpOnce() {
     auto life = alive_;
     pump_.WaitOnce();
-    if (!*life) throw EAbortError("Socket destroyed");
+    RaiseIfGone(*life);
 }
 
 int TSockClient::DropSocket() {
     connected_ = false;
     connecting_ = false;
+    receiveError_ = 0;
     send_.clear();
     recv_.clear();
     lfScanned_ = 0;
@@ -71,7 +85,7 @@ void TSockClient::CloseSocket(bool replace) {
     if (fd_ < 0) return;
     // Linux releases the descriptor even when close reports an error.
     if (const int error = DropSocket(); error != 0) RaiseError(error);
-    if (OnDisconnect) OnDisconnect(*this);
+    CallHook(OnDisconnect, *this);
     if (replace) OpenSocket(false);  // a failure here is reported by the next Connect
 }
 
@@ -106,16 +120,22 @@ void TSockClient::TimerOff() {
 }
 
 void TSockClient::TimerTriggered() {
+    if (limitingPauses_) {
+        // The wait decides once it runs again: what arrived meanwhile wins.
+        timer_.SetEnabled(false);
+        timedOut_ = true;
+        return;
+    }
     TimerOff();
-    limitingPauses_ = false;
     timedOut_ = true;
     Abort();
     Report(8, "Timer Triggered");
 }
 
 // Sending and reading reuse the time-out timer as a limit on pauses: every
-// byte moved starts its period again. Unlike the lookup and connect limits
-// it reports nothing, so a normal transfer reads as before.
+// byte moved starts its period again and takes back a time-out the wait has
+// not acted on yet. Unlike the lookup and connect limits it reports nothing,
+// so a normal transfer reads as before.
 void TSockClient::LimitPauses(bool on) {
     limitingPauses_ = on;
     if (on) {
@@ -126,7 +146,25 @@ void TSockClient::LimitPauses(bool on) {
 }
 
 void TSockClient::Progress() {
-    if (limitingPauses_) timer_.SetEnabled(true);
+    if (!limitingPauses_) return;
+    timedOut_ = false;
+    timer_.SetEnabled(true);
+}
+
+void TSockClient::StartDeadline(int ms) {
+    overdue_ = false;
+    deadline_.SetEnabled(false);
+    deadline_.SetInterval(ms);
+    deadline_.SetEnabled(true);  // an interval of 0 arms nothing
+}
+
+void TSockClient::StopDeadline() {
+    deadline_.SetEnabled(false);
+    overdue_ = false;
+}
+
+void TSockClient::RaiseTimedOut(const char* pauseText) const {
+    throw ESockError(overdue_ ? kRequestTimedOut : pauseText);
 }
 
 bool TSockClient::ResolveHost() {
@@ -149,7 +187,7 @@ bool TSockClient::ResolveHost() {
     });
     auto life = alive_;
     try {
-        WaitUntil([&] { return lookupFinished_ || timedOut_ || cancelled_; });
+        WaitUntil([&] { return lookupFinished_ || timedOut_ || cancelled_ || overdue_; });
     } catch (...) {
         if (*life) resolver_->Abandon();  // else the resolver went with the client
         throw;
@@ -158,9 +196,10 @@ bool TSockClient::ResolveHost() {
     if (!answered) resolver_->Abandon();  // its late answer would land on this frame
     if (timedOut_) throw ESockError("Host Lookup Timed Out");
     if (cancelled_) throw ESockError("Host Lookup Canceled");
+    if (!answered) throw ESockError(kRequestTimedOut);  // nothing else is left to have ended the wait
     if (!noError_) return false;  // "Host Lookup Failed" ends as "Null Remote Address"
     remote_ = found;
-    if (OnHostResolved) OnHostResolved(*this);
+    CallHook(OnHostResolved, *this);
     return true;
 }
 
@@ -170,7 +209,7 @@ void TSockClient::ResolveWithRetries() {
         if (ResolveHost() && remote_ != 0) return;
         if (attempts > 0 || !OnInvalidHost) throw ESockError("Null Remote Address");
         bool handled = false;
-        OnInvalidHost(handled);
+        CallHook(OnInvalidHost, handled);
         if (!handled) throw ESockError("Null Remote Address");
     }
 }
@@ -206,7 +245,7 @@ void TSockClient::ConnectDone(int error) {
     }
     connected_ = error == 0;
     UpdateWatch();  // before the hook, which may raise
-    if (connected_ && OnConnect) OnConnect(*this);
+    if (connected_) CallHook(OnConnect, *this);
 }
 
 void TSockClient::Connect() {
@@ -223,16 +262,17 @@ void TSockClient::Connect() {
     noError_ = true;
     StartConnect();
     TimerOn();
-    WaitUntil([this] { return connected_ || timedOut_ || cancelled_ || !noError_; });
+    WaitUntil([this] { return connected_ || timedOut_ || cancelled_ || !noError_ || overdue_; });
     TimerOff();
-    if (!timedOut_ && !cancelled_ && noError_) return;
+    if (connected_ && !timedOut_ && !cancelled_ && noError_) return;
 
     const char* message = timedOut_   ? "Connection Timed Out"
                           : cancelled_ ? "Connection Canceled"
-                                       : "Connection Failed";
+                          : !noError_  ? "Connection Failed"
+                                       : kRequestTimedOut;
     DropSocket();
     OpenSocket(false);  // a failure here is reported by the next Connect
-    if (OnConnectionFailed) OnConnectionFailed(*this);
+    CallHook(OnConnectionFailed, *this);
     throw ESockError(message);
 }
 

@@ -4,10 +4,16 @@
 // stream reading, each bounded, with progress texts reported by level.
 //
 // Waits and destruction: hooks and other event-loop callbacks run inside the
-// waits. A client destroyed from such a callback makes the wait that is on
-// the stack raise EAbortError "Socket destroyed" once the callback returns;
-// the unwinding frames of the client touch nothing of it. The Pump must
-// outlive every client on it.
+// waits. A client destroyed from one of its own hooks, or from any callback
+// inside one of its waits, makes the operation on the stack raise EAbortError
+// "Socket destroyed" once that call returns; the unwinding frames of the
+// client touch nothing of it. The Pump must outlive every client on it.
+//
+// Time limits: TimeOut bounds the lookup and the connect, and every pause
+// while sending or reading (each byte moved starts it again). A pause limit
+// that ran out while a callback held the wait never beats what arrived
+// meanwhile: a complete line, the body's bytes or the peer's close count
+// first. A deadline (StartDeadline) bounds a whole run of operations.
 #include <netinet/in.h>
 
 #include <cstddef>
@@ -16,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "net/Resolver.h"
 #include "net/SockErrors.h"
@@ -77,9 +84,28 @@ protected:
     void Report(int level, std::string_view text);
     // A copy of this is false once the client is gone.
     std::shared_ptr<const bool> Life() const { return alive_; }
+    // Calls a hook if assigned; raises EAbortError "Socket destroyed" when the
+    // hook destroyed the client.
+    template <class Hook, class... Args>
+    void CallHook(const Hook& hook, Args&&... args) {
+        if (!hook) return;
+        auto life = alive_;
+        const Hook running = hook;  // the member goes with the client
+        running(std::forward<Args>(args)...);
+        RaiseIfGone(*life);
+    }
+    static void RaiseIfGone(bool alive) {
+        if (!alive) throw EAbortError("Socket destroyed");
+    }
+    // From now on every wait that has not reached its goal within ms (0: no
+    // limit) fails with ESockError "Request Timed Out", until StopDeadline.
+    void StartDeadline(int ms);
+    void StopDeadline();
     bool lookupFinished_ = false;
 
 private:
+    static constexpr const char* kRequestTimedOut = "Request Timed Out";
+
     template <class Done>
     void WaitUntil(Done done) {
         while (!done()) PumpOnce();
@@ -108,11 +134,15 @@ private:
     void LimitPauses(bool on);
     void Progress();
     [[noreturn]] void RaiseError(int code);
+    [[noreturn]] void RaiseReceiveError() const;
+    // The deadline's failure if it has passed, else the pause limit's.
+    [[noreturn]] void RaiseTimedOut(const char* pauseText) const;
 
     Pump& pump_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::unique_ptr<Resolver> resolver_;
     TThreadTimer timer_;
+    TThreadTimer deadline_;
 
     int fd_ = -1;
     bool fresh_ = false;  // the socket has never been used for a connect
@@ -122,11 +152,13 @@ private:
     bool connecting_ = false;
     bool connected_ = false;
     bool cancelled_ = false;
-    bool timedOut_ = false;
+    bool timedOut_ = false;  // the lookup or connect limit ran out, or a pause lasts TimeOut
+    bool overdue_ = false;   // the deadline has passed
     bool noError_ = true;
     bool sendComplete_ = true;
     bool limitingPauses_ = false;
     int sendError_ = 0;
+    int receiveError_ = 0;  // of the reading that ended the connection
     int lastError_ = 0;
 
     std::string send_;

@@ -64,11 +64,12 @@ void TSockClient::HandleReadable() {
     } else if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
         return;
     } else {
-        // The peer's close, or a reset: either ends the connection.
-        if (got < 0) lastError_ = errno;
+        // The peer's close, or a reset: either ends the connection, but only
+        // the close ends a reply.
+        if (got < 0) lastError_ = receiveError_ = errno;
         connected_ = false;
         UpdateWatch();
-        if (OnDisconnect) OnDisconnect(*this);
+        CallHook(OnDisconnect, *this);
         return;
     }
     UpdateWatch();
@@ -90,26 +91,30 @@ void TSockClient::Write(std::string_view text) {
     sendError_ = 0;
     LimitPauses(true);
     HandleWritable();
-    WaitUntil([this] { return sendComplete_ || sendError_ != 0 || cancelled_ || timedOut_; });
+    WaitUntil([this] { return sendComplete_ || sendError_ != 0 || cancelled_ || timedOut_ || overdue_; });
     LimitPauses(false);
-    if (timedOut_) throw ESockError("Send Timed Out");
     if (cancelled_) throw EAbortError("Socket write aborted");
+    if (sendComplete_) return;
     if (sendError_ != 0) RaiseError(sendError_);
+    RaiseTimedOut("Send Timed Out");
 }
 
 void TSockClient::ReadLn(std::string& line) {
     Report(8, "ReadLn");
     LimitPauses(true);
     WaitUntil([this] {
-        return cancelled_ || timedOut_ || FindLf() != std::string::npos || !connected_ ||
+        return cancelled_ || timedOut_ || overdue_ || FindLf() != std::string::npos || !connected_ ||
                recv_.size() >= kMaxReceive;
     });
     LimitPauses(false);
-    if (timedOut_) throw ESockError("Receive Timed Out");
     if (cancelled_) throw EAbortError("Socket readln aborted");
+    if (receiveError_ != 0) RaiseReceiveError();
     const std::size_t lf = FindLf();
-    if (lf == std::string::npos)
-        throw ESockError(connected_ ? "Line Too Long" : "Connection Closed Before Line End");
+    if (lf == std::string::npos) {
+        if (!connected_) throw ESockError("Connection Closed Before Line End");
+        if (recv_.size() >= kMaxReceive) throw ESockError("Line Too Long");
+        RaiseTimedOut("Receive Timed Out");
+    }
     line.assign(recv_, 0, lf + 1);
     recv_.erase(0, lf + 1);
     lfScanned_ = 0;
@@ -121,29 +126,37 @@ void TSockClient::CaptureString(std::string& text, long limit) {
     Report(8, "Capture String");
     LimitPauses(true);
     auto life = alive_;
+    const auto wanted = [&] { return limit < 0 || text.size() < static_cast<std::size_t>(limit); };
+    // Bytes already received are taken before a time limit is looked at.
     try {
-        while (!cancelled_ && !timedOut_ &&
-               (limit < 0 ? connected_ || !recv_.empty() : text.size() < static_cast<std::size_t>(limit))) {
-            if (recv_.empty()) {
+        while (!cancelled_ && receiveError_ == 0 && wanted()) {
+            if (!recv_.empty()) {
+                if (text.size() + recv_.size() > kMaxReceive) throw ESockError("Body Too Large");
+                text += recv_;
+                recv_.clear();
+                lfScanned_ = 0;
+                UpdateWatch();
+            } else if (!connected_ || timedOut_ || overdue_) {
+                break;
+            } else {
                 PumpOnce();
-                continue;
             }
-            if (text.size() + recv_.size() > kMaxReceive) throw ESockError("Body Too Large");
-            text += recv_;
-            recv_.clear();
-            lfScanned_ = 0;
-            UpdateWatch();
         }
     } catch (...) {
         if (*life) LimitPauses(false);
         throw;
     }
     LimitPauses(false);
-    if (timedOut_) throw ESockError("Receive Timed Out");
     if (cancelled_) {
         cancelled_ = false;
         throw EAbortError("Socket capture aborted");
     }
+    if (receiveError_ != 0) RaiseReceiveError();
+    if (connected_ && wanted()) RaiseTimedOut("Receive Timed Out");
+}
+
+void TSockClient::RaiseReceiveError() const {
+    throw ESockError(receiveError_ == ECONNRESET ? "Connection Reset" : "Receive Failed");
 }
 
 }  // namespace lookout

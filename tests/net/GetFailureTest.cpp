@@ -18,12 +18,7 @@ using std::chrono::milliseconds;
 using test::Failure;
 using test::Reply;
 
-class GetFailure : public test::NetTest {
-protected:
-    std::string Url(int port, const std::string& host = "127.0.0.1") {
-        return "http://" + host + ":" + std::to_string(port) + "/x";
-    }
-};
+class GetFailure : public test::NetTest {};
 
 TEST_F(GetFailure, EachCauseWithItsClassAndMessage) {
     test::RefusingPort refusing;
@@ -34,6 +29,12 @@ TEST_F(GetFailure, EachCauseWithItsClassAndMessage) {
     test::HttpServer headerOnly(pump, {Reply{{"HTTP/1.0 200 OK\r\n\r\npart"}, false}});
     test::HttpServer halfLine(pump, {Reply{{"HTTP/1.0 200 OK"}}});
     test::HttpServer noHeaderEnd(pump, {Reply{{"HTTP/1.0 200 OK\r\nA: b\r\n"}}});
+    Reply cutBody{{"HTTP/1.0 200 OK\r\n\r\n", "Login,Normal,1,2\r\nCh"}};
+    cutBody.reset = true;
+    test::HttpServer resetInBody(pump, {cutBody});
+    Reply cutHeader{{"HTTP/1.0 200 OK\r\nA: b\r\n"}};
+    cutHeader.reset = true;
+    test::HttpServer resetInHeader(pump, {cutHeader});
 
     struct Case {
         const char* name;
@@ -62,6 +63,11 @@ TEST_F(GetFailure, EachCauseWithItsClassAndMessage) {
          {"ESockError", "Connection Closed Before Line End"}, ""},
         {"closed before the header's end", Url(noHeaderEnd.Port()),
          {"ESockError", "Connection Closed Before Line End"}, "HTTP/1.0 200 OK\r\nA: b\r\n"},
+        // A reset is no end of the page: what came before it is not a reply.
+        {"reset in the body", Url(resetInBody.Port()), {"ESockError", "Connection Reset"},
+         "HTTP/1.0 200 OK\r\n\r\n", "Login,Normal,1,2\r\nCh"},
+        {"reset in the header", Url(resetInHeader.Port()), {"ESockError", "Connection Reset"},
+         "HTTP/1.0 200 OK\r\nA: b\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -189,6 +195,39 @@ TEST_F(GetFailure, DestroyedInsideEachWait) {
         http->SetResolverServers(silentDns.Servers());
         pump.StartTimer(milliseconds(30), [&] { http.reset(); });
         EXPECT_EQ(test::FailureOf([&, client = http.get()] { client->Get(url); }),
+                  (Failure{"EAbortError", "Socket destroyed"}));
+        EXPECT_EQ(http, nullptr);
+    }
+}
+
+// Destroyed by one of its own hooks: the running Get raises and the client's
+// frames touch nothing of it on the way out (run under AddressSanitizer).
+TEST_F(GetFailure, DestroyedFromItsOwnHooks) {
+    test::HttpServer server(pump, {Reply{{"HTTP/1.0 200 OK\r\n", "\r\nbody"}}});
+    test::DnsServer dns(pump, {{"known.test", "127.0.0.1"}});
+    const char* statuses[] = {"Resolve Host",   "Timer On",       "Timer Off",   "Connecting",
+                              "WriteFromStream", "Write",          "Sending Buffer", "ReadLn",
+                              "ReadToStream",   "Capture String", "Transaction Completed",
+                              "Disconnecting",  "Request Close Socket"};
+    const char* hooks[] = {"OnHostResolved", "OnConnect", "OnDisconnect", "OnAboutToSend", "OnSuccess"};
+    std::vector<std::string> cases(std::begin(statuses), std::end(statuses));
+    cases.insert(cases.end(), std::begin(hooks), std::end(hooks));
+    for (const std::string& when : cases) {
+        SCOPED_TRACE(when);
+        auto http = std::make_unique<THttpClient>(pump);
+        http->TimeOut = 10000;
+        http->ReportLevel = 8;
+        http->SetResolverServers(dns.Servers());
+        auto destroy = [&] { http.reset(); };
+        http->OnStatus = [&, when](TSockClient&, const std::string& status) {
+            if (status == when) destroy();
+        };
+        if (when == "OnHostResolved") http->OnHostResolved = [&](TSockClient&) { destroy(); };
+        if (when == "OnConnect") http->OnConnect = [&](TSockClient&) { destroy(); };
+        if (when == "OnDisconnect") http->OnDisconnect = [&](TSockClient&) { destroy(); };
+        if (when == "OnAboutToSend") http->OnAboutToSend = [&](THttpClient&) { destroy(); };
+        if (when == "OnSuccess") http->OnSuccess = [&](int) { destroy(); };
+        EXPECT_EQ(test::FailureOf([&, client = http.get()] { client->Get(Url(server.Port(), "known.test")); }),
                   (Failure{"EAbortError", "Socket destroyed"}));
         EXPECT_EQ(http, nullptr);
     }

@@ -100,7 +100,7 @@ struct HttpServer::Connection {
         timer = 0;
         if (next < reply.pieces.size()) out += reply.pieces[next++];
         // One piece per pump round, so that the client reads each on its own.
-        if (next < reply.pieces.size()) timer = server.pump_.StartTimer(std::chrono::milliseconds(0), [this] { SendNext(); });
+        if (next < reply.pieces.size()) timer = server.pump_.StartTimer(reply.gap, [this] { SendNext(); });
         Flush();
     }
 
@@ -115,6 +115,10 @@ struct HttpServer::Connection {
             out.erase(0, static_cast<std::size_t>(sent));
         }
         if (out.empty() && replying && next == reply.pieces.size() && timer == 0 && reply.close) {
+            if (reply.reset) {
+                const linger abort{1, 0};
+                ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+            }
             Close();
             return;
         }

@@ -19,6 +19,8 @@ struct Reply {
     std::vector<std::string> pieces;  // sent one per pump round
     bool close = true;                // close once everything is sent
     std::chrono::milliseconds delay{0};  // before the first piece
+    std::chrono::milliseconds gap{0};    // between pieces
+    bool reset = false;                  // the close resets the connection
 };
 
 // The text cut into pieces of 1 to maxPiece bytes.

@@ -23,6 +23,11 @@ protected:
     }
     void TearDown() override { pump.StopTimer(watchdog_); }
 
+    // A request for /x to a loopback port, by address or by a test name.
+    static std::string Url(int port, const std::string& host = "127.0.0.1") {
+        return "http://" + host + ":" + std::to_string(port) + "/x";
+    }
+
     // Runs the pump until done holds.
     void RunUntil(const std::function<bool()>& done) {
         while (!done()) pump.WaitOnce();
