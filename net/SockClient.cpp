@@ -10,20 +10,18 @@
 namespace lookout {
 
 TSockClient::TSockClient(Pump& pump) : pump_(pump), timer_(pump), deadline_(pump) {
-    timer_.SetEnabled(false);
-    timer_.SetOnTimer([this](TThreadTimer&) {
+    timer_.OnTimer = [this] {
         // Runs from the event loop inside a wait: a hook's failure is dropped
         // here, and a client destroyed by one is noticed by that wait.
         try {
             TimerTriggered();
         } catch (const Exception&) {
         }
-    });
-    deadline_.SetEnabled(false);
-    deadline_.SetOnTimer([this](TThreadTimer&) {
+    };
+    deadline_.OnTimer = [this] {
         deadline_.SetEnabled(false);
         overdue_ = true;
-    });
+    };
     try {
         resolver_ = std::make_unique<Resolver>(pump);
     } catch (const ESockError&) {
@@ -111,7 +109,7 @@ void TSockClient::TimerOn() {
     Report(8, "Timer On");
     timedOut_ = false;
     timer_.SetInterval(TimeOut);
-    timer_.SetEnabled(true);
+    timer_.Start();
 }
 
 void TSockClient::TimerOff() {
@@ -138,24 +136,25 @@ void TSockClient::TimerTriggered() {
 // so a normal transfer reads as before.
 void TSockClient::LimitPauses(bool on) {
     limitingPauses_ = on;
-    if (on) {
-        timedOut_ = false;
-        timer_.SetInterval(TimeOut);
+    if (!on) {
+        timer_.SetEnabled(false);
+        return;
     }
-    timer_.SetEnabled(on);
+    timedOut_ = false;
+    timer_.SetInterval(TimeOut);
+    timer_.Start();
 }
 
 void TSockClient::Progress() {
     if (!limitingPauses_) return;
     timedOut_ = false;
-    timer_.SetEnabled(true);
+    timer_.Start();
 }
 
 void TSockClient::StartDeadline(int ms) {
     overdue_ = false;
-    deadline_.SetEnabled(false);
     deadline_.SetInterval(ms);
-    deadline_.SetEnabled(true);  // an interval of 0 arms nothing
+    deadline_.Start();  // an interval of 0 arms nothing
 }
 
 void TSockClient::StopDeadline() {

@@ -26,7 +26,7 @@
 
 #include "net/Resolver.h"
 #include "net/SockErrors.h"
-#include "net/ThreadTimer.h"
+#include "platform/WindowTimer.h"
 #include "platform/Pump.h"
 
 namespace lookout {
@@ -141,8 +141,8 @@ private:
     Pump& pump_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::unique_ptr<Resolver> resolver_;
-    TThreadTimer timer_;
-    TThreadTimer deadline_;
+    TTimer timer_;     // the time-out timer
+    TTimer deadline_;  // the bound on a whole request
 
     int fd_ = -1;
     bool fresh_ = false;  // the socket has never been used for a connect

@@ -17,6 +17,11 @@ void TTimer::SetInterval(std::int64_t milliseconds) {
     Restart();
 }
 
+void TTimer::Start() {
+    enabled_ = true;
+    Restart();
+}
+
 void TTimer::Stop() {
     if (pending_ != 0) service_.StopTimer(pending_);
     pending_ = 0;
@@ -33,7 +38,8 @@ void TTimer::Fire() {
     // The next countdown starts now, before the handler runs: a handler that
     // waits does not delay the ticks, and one that changes the timer wins.
     Restart();
-    if (OnTimer) OnTimer();
+    // A copy: the handler may replace OnTimer while it runs.
+    if (auto onTimer = OnTimer) onTimer();
 }
 
 }  // namespace lookout

@@ -1,8 +1,9 @@
 #pragma once
-// The window timer: a repeating timer that fires only while enabled with a
-// positive interval. Assigning the interval it already has, or enabling it
-// while enabled, leaves the countdown alone; a new interval or going from
-// disabled to enabled restarts it from that moment.
+// The one repeating timer: the window's refresh timer and the socket layer's
+// time limits. It fires only while enabled with a positive interval.
+// Assigning the interval it already has, or enabling it while enabled, leaves
+// the countdown alone; a new interval or going from disabled to enabled
+// restarts it from that moment, and Start() restarts it in any case.
 #include <cstdint>
 #include <functional>
 
@@ -25,6 +26,8 @@ public:
     // Milliseconds; 0 or a negative value means the timer never fires.
     std::int64_t Interval() const { return interval_; }
     void SetInterval(std::int64_t milliseconds);
+    // Enables the timer and starts its countdown afresh, even while it runs.
+    void Start();
 
     std::function<void()> OnTimer;
 

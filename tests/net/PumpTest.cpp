@@ -3,12 +3,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <functional>
-#include <map>
 #include <stdexcept>
 #include <vector>
 
-#include "net/ThreadTimer.h"
 #include "platform/PollPump.h"
 
 namespace lookout {
@@ -76,54 +73,6 @@ TEST(PollPump, ReadinessAndRegistrationsChangedDuringDispatch) {
     });
     pump.WaitOnce();
     EXPECT_EQ(writable, 1);
-}
-
-// A clock driven by hand, to see what the timer asks of its service.
-class ManualTimers : public TimerService {
-public:
-    TimerId StartTimer(milliseconds delay, std::function<void()> onFire) override {
-        pending[++last] = {delay, std::move(onFire)};
-        return last;
-    }
-    void StopTimer(TimerId id) override { pending.erase(id); }
-    void FireAll() {
-        auto due = std::move(pending);
-        pending.clear();
-        for (auto& [id, timer] : due) timer.second();
-    }
-    std::map<TimerId, std::pair<milliseconds, std::function<void()>>> pending;
-    TimerId last = 0;
-};
-
-TEST(ThreadTimer, RunsWhileEnabledWithIntervalAndHandler) {
-    ManualTimers timers;
-    TThreadTimer timer(timers);
-    EXPECT_TRUE(timer.Enabled());
-    EXPECT_EQ(timer.Interval(), 1000);
-    EXPECT_TRUE(timers.pending.empty());  // no handler yet
-
-    int ticks = 0;
-    timer.SetOnTimer([&](TThreadTimer&) { ++ticks; });
-    ASSERT_EQ(timers.pending.size(), 1u);
-    EXPECT_EQ(timers.pending.begin()->second.first, milliseconds(1000));
-    timers.FireAll();
-    timers.FireAll();
-    EXPECT_EQ(ticks, 2);  // it repeats
-    ASSERT_EQ(timers.pending.size(), 1u);
-
-    timer.SetInterval(0);
-    EXPECT_TRUE(timers.pending.empty());
-    timer.SetInterval(50);
-    EXPECT_EQ(timers.pending.begin()->second.first, milliseconds(50));
-
-    // A handler that turns its own timer off leaves nothing running.
-    timer.SetOnTimer([&](TThreadTimer& t) {
-        ++ticks;
-        t.SetEnabled(false);
-    });
-    timers.FireAll();
-    EXPECT_EQ(ticks, 3);
-    EXPECT_TRUE(timers.pending.empty());
 }
 
 }  // namespace

@@ -79,6 +79,22 @@ TEST_F(TimerFixture, HandlerThatRestartsTheTimerWins) {
     EXPECT_EQ(ticks, (std::vector<ms>{ms(1000), ms(2300)}));
 }
 
+TEST_F(TimerFixture, StartRestartsEvenARunningCountdown) {
+    // The socket layer's limits: every byte moved starts the period again.
+    timer.SetInterval(1000);
+    timer.Start();
+    clock.Advance(ms(600));
+    timer.Start();
+    clock.Advance(ms(900));
+    EXPECT_TRUE(ticks.empty());
+    clock.Advance(ms(100));
+    EXPECT_EQ(ticks, (std::vector<ms>{ms(1600)}));
+    // A handler that stops its own timer leaves nothing pending.
+    timer.OnTimer = [this] { timer.SetEnabled(false); };
+    clock.Advance(ms(1000));
+    EXPECT_EQ(clock.Pending(), 0u);
+}
+
 TEST_F(TimerFixture, HugeIntervalsAreHeldAtTheLimit) {
     timer.SetInterval(std::int64_t{2147484} * 1000);  // seconds * 1000 beyond 32 bits
     EXPECT_EQ(timer.Interval(), TTimer::kMaxInterval);
