@@ -1,13 +1,13 @@
 // The pages as the monitor's readers take them: line by line, the first line
 // that begins with a server key, cut at commas or spaces.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <cstring>
 #include <map>
 #include <set>
 
+#include "platform/Iconv.h"
 #include "platform/IntegerText.h"
 #include "platform/StringList.h"
 #include "tools/AddressText.h"
@@ -34,20 +34,6 @@ const std::string* LineOf(const std::vector<std::string>& lines, std::string_vie
 
 bool IsNumber(const std::string& text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Whole-text conversion; false on any invalid or incomplete sequence.
-bool Convert(const char* to, const char* from, const std::string& in, std::string& out) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    out.assign(in.size() * 2 + 16, '\0');
-    char* src = const_cast<char*>(in.data());
-    char* dst = out.data();
-    std::size_t srcLeft = in.size(), dstLeft = out.size();
-    const bool ok = iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<std::size_t>(-1) && srcLeft == 0;
-    iconv_close(cd);
-    out.resize(out.size() - dstLeft);
-    return ok;
 }
 
 TEST(DemoPages, StatusPageHasAWellFormedLineForEveryServer) {
@@ -136,8 +122,9 @@ TEST(DemoPages, LoadTimeIsTheIntervalAsTheMonitorReadsIt) {
 
 TEST(DemoPages, AddressPageIsCleanEucJpWithAnEntryForEveryServer) {
     const std::string page = AddressPage(11);
-    std::string sjis;
-    ASSERT_TRUE(Convert("CP932", "EUC-JP", page, sjis));
+    const std::optional<std::string> converted = Iconv("CP932", "EUC-JP").TryConvert(page);
+    ASSERT_TRUE(converted);
+    const std::string& sjis = *converted;
     EXPECT_NE(sjis.find(MapsLabel()), std::string::npos);
     EXPECT_NE(sjis.find(PatchRole()), std::string::npos);  // half-width kana survive the trip
 
