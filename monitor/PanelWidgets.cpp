@@ -65,7 +65,7 @@ SlotLabel::SlotLabel(int x, int y, std::string name, const std::string& sjisText
     SetTransparent(true);
     // The rows are fixed at 11 pixels; only the width follows the text.
     SetAutoSize(false);
-    SetFont(TFont{GothicFont(), kLabelFontSize, FL_BLACK, false});
+    SetFont(TFont{SlotGothicFont(), kLabelFontSize, FL_BLACK, false});
     SetText(sjisText);
 }
 
