@@ -2,6 +2,9 @@
 
 #include <FL/Fl.H>
 
+#include <algorithm>
+#include <limits>
+
 #include "monitor/PageReaders.h"
 #include "monitor/Settings.h"
 #include "monitor/Texts.h"
@@ -29,6 +32,16 @@ Fl_Button* MakeButton(int x, int y, int w, int h, const char* caption, Fl_Callba
     button->visible_focus(0);  // never takes the keyboard focus
     button->callback(onClick, self);
     return button;
+}
+
+// The X protocol places windows with 16-bit coordinates. The toolkit moves a
+// window that lies off every screen back onto one, but its check adds the
+// window's size to the position, which wraps around near the 32-bit limits
+// and lets the window open where no screen shows it. Any position past the
+// 16-bit range is off screen alike, so it is clamped to that range first.
+int OnXCoordinateRange(std::int32_t position) {
+    return std::clamp<std::int32_t>(position, std::numeric_limits<std::int16_t>::min(),
+                                    std::numeric_limits<std::int16_t>::max());
 }
 
 template <void (TLOOK_MAIN::*Handler)()>
@@ -62,7 +75,7 @@ TLOOK_MAIN::TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPa
 
     hints_.SetHidePause(std::chrono::milliseconds(kHintHidePause));
     const Settings settings = LoadSettings(settingsPath_);
-    position(settings.left, settings.top);
+    position(OnXCoordinateRange(settings.left), OnXCoordinateRange(settings.top));
     statusBaseUrl_ = settings.statusBaseUrl;
     mapBaseUrl_ = settings.mapBaseUrl;
     urlSuffix_ = settings.urlSuffix;
@@ -107,7 +120,9 @@ void TLOOK_MAIN::ShowEventError(const std::exception& error) { ShowErrorBox(text
 void TLOOK_MAIN::SetCaption(const std::string& sjis) {
     caption_ = sjis;
     captionUtf8_ = SjisToUtf8(sjis);
-    label(captionUtf8_.c_str());
+    // Without an icon name of its own the toolkit takes the text after the
+    // caption's last "/", as if it were a file path.
+    label(captionUtf8_.c_str(), captionUtf8_.c_str());
 }
 
 void TLOOK_MAIN::SetNormalCaption() {

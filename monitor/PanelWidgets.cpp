@@ -23,6 +23,14 @@ void RepaintWindow(Fl_Widget* w) {
     if (Fl_Widget* window = w->window()) window->redraw();
 }
 
+// The slot box that a panel widget belongs to; none for other widgets.
+const BoxShape* BoxOf(const Fl_Widget* widget) {
+    if (const auto* box = dynamic_cast<const BoxShape*>(widget)) return box;
+    if (const auto* label = dynamic_cast<const SlotLabel*>(widget)) return &label->Box();
+    if (const auto* indicator = dynamic_cast<const Indicator*>(widget)) return &indicator->Box();
+    return nullptr;
+}
+
 }  // namespace
 
 ShapeWidget::ShapeWidget(int x, int y, int w, int h, std::string name)
@@ -44,30 +52,37 @@ void ShapeWidget::draw() {
 BoxShape::BoxShape(int x, int y, std::string name, HintController& hints)
     : ShapeWidget(x, y, kBoxWidth, kBoxHeight, std::move(name)), hints_(hints) {}
 
-int BoxShape::handle(int event) {
+int BoxShape::HandlePointer(int event) {
     switch (event) {
         case FL_ENTER:
             hints_.Enter(this, hint_, Fl::event_x_root(), Fl::event_y_root());
             return 1;
         case FL_LEAVE:
+            // The toolkit names the new widget under the pointer before it
+            // sends the leave: onto another part of this slot the visit goes on.
+            if (BoxOf(Fl::belowmouse()) != this) hints_.Leave(this);
+            return 1;
         case FL_PUSH:
-            hints_.Leave(this);
-            return event == FL_LEAVE;
+            hints_.Dismiss(this);
+            return 0;
         case FL_MOVE:
             return 1;
         default:
-            return ShapeWidget::handle(event);
+            return 0;
     }
 }
 
-SlotLabel::SlotLabel(int x, int y, std::string name, const std::string& sjisText)
-    : TLabel(x, y, 0, kLabelHeight), name_(std::move(name)) {
+SlotLabel::SlotLabel(int x, int y, std::string name, const std::string& sjisText, BoxShape& box)
+    : TLabel(x, y, 0, kLabelHeight), name_(std::move(name)), box_(box) {
     SetTransparent(true);
     // The rows are fixed at 11 pixels; only the width follows the text.
     SetAutoSize(false);
-    SetFont(TFont{GothicFont(), kLabelFontSize, FL_BLACK, false});
+    SetFont(TFont{SlotGothicFont(), kLabelFontSize, FL_BLACK, false});
     SetText(sjisText);
 }
+
+Indicator::Indicator(int x, int y, std::string name, BoxShape& box)
+    : ShapeWidget(x, y, kIndicatorSize, kIndicatorSize, std::move(name)), box_(box) {}
 
 void SlotLabel::SetText(const std::string& sjisText) {
     if (sjisText == Caption() && w() > 0) return;
@@ -86,18 +101,19 @@ PanelWidgets::PanelWidgets(HintController& hints) {
         const SlotDef& def = kSlots[i];
         const std::string shortName(def.shortName);
         const int x = def.left + kLabelLeft;
+        BoxShape& box = *slots_[i].box;
         slots_[i].caption = new SlotLabel(x, def.top + kCaptionTop, std::string(def.captionName),
-                                          std::string(def.caption));
-        slots_[i].count1 = new SlotLabel(x, def.top + kCount1Top, "L_" + shortName + "1", "0/0");
-        slots_[i].count2 = new SlotLabel(x, def.top + kCount2Top, "L_" + shortName + "2", "0");
+                                          std::string(def.caption), box);
+        slots_[i].count1 = new SlotLabel(x, def.top + kCount1Top, "L_" + shortName + "1", "0/0", box);
+        slots_[i].count2 = new SlotLabel(x, def.top + kCount2Top, "L_" + shortName + "2", "0", box);
     }
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         const SlotDef& def = kSlots[i];
         if (!def.game) continue;
-        const std::string box = "S_" + std::string(def.shortName);
+        BoxShape& box = *slots_[i].box;
         const int y = def.top + kIndicatorTop;
-        slots_[i].party = new ShapeWidget(def.left + kPartyLeft, y, kIndicatorSize, kIndicatorSize, box + "PT");
-        slots_[i].guild = new ShapeWidget(def.left + kGuildLeft, y, kIndicatorSize, kIndicatorSize, box + "G");
+        slots_[i].party = new Indicator(def.left + kPartyLeft, y, box.Name() + "PT", box);
+        slots_[i].guild = new Indicator(def.left + kGuildLeft, y, box.Name() + "G", box);
     }
 }
 

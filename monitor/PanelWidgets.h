@@ -32,12 +32,16 @@ private:
 };
 
 // A server's box: a shape that shows its hint while the pointer rests on it.
+// The labels and indicators drawn over the box hand it their pointer events:
+// resting or moving anywhere over them and the box is one visit.
 class BoxShape : public ShapeWidget {
 public:
     BoxShape(int x, int y, std::string name, HintController& hints);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& text) { hint_ = text; }
-    int handle(int event) override;
+    int handle(int event) override { return HandlePointer(event); }
+    // Pointer events of the box and of the widgets over it.
+    int HandlePointer(int event);
 
 private:
     HintController& hints_;
@@ -47,15 +51,27 @@ private:
 // Transparent, left-aligned text that grows to the right with its text.
 class SlotLabel : public TLabel {
 public:
-    SlotLabel(int x, int y, std::string name, const std::string& sjisText);
+    SlotLabel(int x, int y, std::string name, const std::string& sjisText, BoxShape& box);
     const std::string& Name() const { return name_; }
     const std::string& Text() const { return Caption(); }  // Shift-JIS
     void SetText(const std::string& sjisText);
-    // The pointer passes through to the box below, which carries the hint.
-    int handle(int) override { return 0; }
+    BoxShape& Box() const { return box_; }
+    int handle(int event) override { return box_.HandlePointer(event); }
 
 private:
     std::string name_;
+    BoxShape& box_;
+};
+
+// A game slot's party or guild indicator.
+class Indicator : public ShapeWidget {
+public:
+    Indicator(int x, int y, std::string name, BoxShape& box);
+    BoxShape& Box() const { return box_; }
+    int handle(int event) override { return box_.HandlePointer(event); }
+
+private:
+    BoxShape& box_;
 };
 
 struct SlotWidgets {

@@ -13,17 +13,20 @@ constexpr std::chrono::milliseconds kShowPause{500};
 
 HintController::HintController(TimerService& timers) : timers_(timers) {}
 
-HintController::~HintController() { StopTimer(); }
+HintController::~HintController() { HideWindow(); }
 
-void HintController::StopTimer() {
+void HintController::HideWindow() {
     if (timer_ != 0) timers_.StopTimer(timer_);
     timer_ = 0;
+    if (window_) window_->hide();
+    text_.clear();
 }
 
 void HintController::Enter(const Fl_Widget* owner, const std::string& text, int screenX, int screenY) {
+    if (owner == owner_) return;
     Hide();
-    if (text.empty()) return;
     owner_ = owner;
+    if (text.empty()) return;
     text_ = text;
     x_ = screenX + kOffsetX;
     y_ = screenY + kOffsetY;
@@ -37,6 +40,10 @@ void HintController::Leave(const Fl_Widget* owner) {
     if (owner == owner_) Hide();
 }
 
+void HintController::Dismiss(const Fl_Widget* owner) {
+    if (owner == owner_) HideWindow();
+}
+
 bool HintController::Visible() const { return window_ && window_->shown(); }
 
 void HintController::Show() {
@@ -44,15 +51,13 @@ void HintController::Show() {
     window_->ShowText(text_, x_, y_);
     timer_ = timers_.StartTimer(hidePause_, [this] {
         timer_ = 0;
-        Hide();
+        HideWindow();
     });
 }
 
 void HintController::Hide() {
-    StopTimer();
-    if (window_) window_->hide();
+    HideWindow();
     owner_ = nullptr;
-    text_.clear();
 }
 
 }  // namespace lookout

@@ -25,11 +25,15 @@ public:
     void SetHidePause(std::chrono::milliseconds pause) { hidePause_ = pause; }
 
     // The pointer entered `owner`, which carries `text`; an empty text shows
-    // nothing. screenX/Y is the pointer's position on the screen.
+    // nothing. screenX/Y is the pointer's position on the screen. An enter
+    // while `owner` is already being visited changes nothing.
     void Enter(const Fl_Widget* owner, const std::string& text, int screenX, int screenY);
-    // The pointer left `owner` (or it was pressed): its hint goes.
+    // The pointer left `owner`: the visit ends and its hint goes.
     void Leave(const Fl_Widget* owner);
-    // Whatever is shown or pending goes.
+    // `owner` was pressed: its hint goes for the rest of the visit, as it
+    // does when the hide pause runs out.
+    void Dismiss(const Fl_Widget* owner);
+    // Whatever is shown or pending goes, and the visit ends.
     void Hide();
 
     bool Visible() const;
@@ -38,7 +42,7 @@ public:
 
 private:
     void Show();
-    void StopTimer();
+    void HideWindow();
 
     TimerService& timers_;
     std::chrono::milliseconds hidePause_{2500};

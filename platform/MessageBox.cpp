@@ -34,6 +34,21 @@ public:
     }
 };
 
+// The message exactly as it stands: a toolkit label would read "@" as the
+// start of a symbol and drop it with what follows.
+class MessageText : public Fl_Widget {
+public:
+    MessageText(int x, int y, int w, int h, const std::string& utf8) : Fl_Widget(x, y, w, h), utf8_(utf8) {}
+    void draw() override {
+        fl_font(GothicFont(), kFontSize);
+        fl_color(FL_FOREGROUND_COLOR);
+        fl_draw(utf8_.c_str(), x(), y(), w(), h(), FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP, nullptr, 0);
+    }
+
+private:
+    std::string utf8_;
+};
+
 }  // namespace
 
 MessageBoxWindow::MessageBoxWindow(const std::string& title, const std::string& text, MessageIcon icon)
@@ -50,11 +65,7 @@ MessageBoxWindow::MessageBoxWindow(const std::string& title, const std::string& 
 
     begin();
     if (icon == MessageIcon::Stop) new StopIcon(kMargin, kMargin);
-    auto* message = new Fl_Box(kMargin + iconW, kMargin, textW, contentH);
-    message->label(utf8Text_.c_str());
-    message->labelfont(GothicFont());
-    message->labelsize(kFontSize);
-    message->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+    new MessageText(kMargin + iconW, kMargin, textW, contentH, utf8Text_);
     auto* ok = new Fl_Return_Button((width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
                                     kButtonHeight, "OK");
     ok->labelfont(GothicFont());

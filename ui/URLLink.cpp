@@ -53,16 +53,18 @@ int TURLLink::handle(int event) {
         MouseDown(Fl::event_button());
         return 1;
     case FL_HIDE:
-        // A pop-up must not outlive the label's presence on screen.
-        HideHint();
+        // A window hidden under the pointer sends no leave: end the visit
+        // here, or the link would keep LinkColor and its pop-up.
+        MouseLeave();
         break;
     }
     return TLabel::handle(event);
 }
 
 void TURLLink::MouseEnter() {
+    // An enter without a leave before it would remember LinkColor itself.
+    if (!hovering_) rememberedColor_ = Font().color;
     hovering_ = true;
-    rememberedColor_ = Font().color;
     if (window()) window()->cursor(FL_CURSOR_HAND);
     PaintTextIn(linkColor_);
 }

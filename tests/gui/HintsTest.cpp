@@ -6,8 +6,10 @@
 
 #include "monitor/PanelWidgets.h"
 #include "platform/HintWindow.h"
+#include "tests/gui/MainWindowFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/Sjis.h"
+#include "tests/ui/GuiTestSupport.h"
 
 namespace lookout::test {
 namespace {
@@ -67,6 +69,68 @@ TEST_F(Hints, LeavingOrPressingHidesAndAnEmptyHintShowsNothing) {
     box->SetHint("");
     box->handle(FL_ENTER);
     clock.Advance(ms(1000));
+    EXPECT_FALSE(hints.Visible());
+}
+
+TEST(SlotHints, ThePointerOverABoxItsLabelsAndIndicatorsIsOneVisit) {
+    FakeClock clock;
+    HintController hints{clock};
+    hints.SetHidePause(ms(30000));
+    Fl_Window window(50, 300, 600, 64);
+    PanelWidgets panel(hints);
+    window.end();
+    const std::size_t game01 = kFirstGameSlot;
+    panel.SetBoxHint(game01, "a:b");
+    panel.SetBoxHint(game01 + 1, "c:d");
+    ASSERT_TRUE(ShowAndWait(window));
+    const auto [left, top] = ScreenOrigin(window);
+    const SlotWidgets& slot = panel.Slot(game01);
+    // Through the X server and the toolkit's own dispatch, as a user moves.
+    const auto moveOnto = [&](const Fl_Widget* widget, int x, int y) {
+        WarpPointer(left + x, top + y);
+        return RunUntil([&] { return Fl::belowmouse() == widget; });
+    };
+    ASSERT_TRUE(moveOnto(slot.box, 37, 32 + 29));
+    clock.Advance(ms(300));
+    const struct {
+        const Fl_Widget* widget;
+        int x, y;
+    } tour[] = {{slot.caption, 5, 32 + 5},  {slot.count1, 5, 32 + 14}, {slot.party, 28, 32 + 15},
+                {slot.guild, 36, 32 + 15}, {slot.count2, 4, 32 + 25}, {slot.box, 37, 32 + 29}};
+    for (const auto& stop : tour) ASSERT_TRUE(moveOnto(stop.widget, stop.x, stop.y));
+    clock.Advance(ms(200));
+    ASSERT_TRUE(hints.Visible()) << "the pause was restarted";
+    for (const auto& stop : tour) {
+        ASSERT_TRUE(moveOnto(stop.widget, stop.x, stop.y));
+        EXPECT_TRUE(hints.Visible()) << "hidden over " << stop.widget->x() << "," << stop.widget->y();
+    }
+    // Another slot is another visit; outside the window the visit ends.
+    ASSERT_TRUE(moveOnto(panel.Slot(game01 + 1).box, 77, 32 + 29));
+    EXPECT_FALSE(hints.Visible());
+    clock.Advance(ms(500));
+    EXPECT_EQ(hints.VisibleText(), "c:d");
+    ASSERT_TRUE(moveOnto(nullptr, 300, 200));
+    EXPECT_FALSE(hints.Visible());
+    EXPECT_EQ(clock.Pending(), 0u);
+    WarpPointer(1279, 799);  // out of every other test's way
+}
+
+class MainWindowHints : public MainWindowFixture {};
+
+TEST_F(MainWindowHints, TheMainWindowKeepsAHintUpForThirtySeconds) {
+    // Not shown, so nothing is fetched; the window sets the pause when built.
+    FakeClock clock;
+    HintController hints{clock};
+    WriteIni("0\r\n0\r\nhttp://127.0.0.1:9/\r\nhttp://127.0.0.1:9/\r\nw\r\n");
+    TLOOK_MAIN window(pump_, hints, iniPath_);
+    auto& panel = const_cast<PanelWidgets&>(window.Panel());
+    panel.SetBoxHint(0, "a:b");
+    panel.Slot(0).box->handle(FL_ENTER);
+    clock.Advance(ms(500));
+    ASSERT_TRUE(hints.Visible());
+    clock.Advance(ms(29999));
+    EXPECT_TRUE(hints.Visible()) << "the framework's 2500 ms";
+    clock.Advance(ms(1));
     EXPECT_FALSE(hints.Visible());
 }
 

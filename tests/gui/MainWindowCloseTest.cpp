@@ -3,6 +3,7 @@
 #include "platform/Exception.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/support/Sjis.h"
+#include "tests/ui/GuiTestSupport.h"
 #include "ui/About.h"
 
 namespace lookout::test {
@@ -51,6 +52,28 @@ TEST_F(Lifecycle, CloseWritesThePositionAndKeepsEverythingElse) {
     EXPECT_FALSE(window.shown());
     EXPECT_EQ(ReadIni(), "-7\r\n1234\r\n" + demo.BaseUrl() + "\r\n" + demo.BaseUrl() +
                              "ipmap/\r\nworld1\r\nline six\r\n\xff\xfe binary\r\n");
+}
+
+TEST_F(Lifecycle, APositionOffEveryScreenOpensOnTheScreenAndClosesWhereItIs) {
+    // Near the 32-bit limits the toolkit's on-screen check used to wrap around.
+    for (const auto& [left, top] : {std::pair{"2147483048", "2147483584"}, std::pair{"-2147483648", "70000"}}) {
+        SCOPED_TRACE(left);
+        DemoServiceProcess demo({"--fault", "silent"});
+        WriteIni(std::string(left) + "\r\n" + top + "\r\n" + demo.BaseUrl() + "\r\n" + demo.BaseUrl() +
+                 "\r\nworld1\r\n");
+        TLOOK_MAIN& window = Open();
+        WhenReady during([&] { return window.Http().Busy(); },
+                         [&] {
+                             ASSERT_TRUE(WaitExposed(window));
+                             const auto [x, y] = ScreenOrigin(window);
+                             EXPECT_TRUE(x >= 0 && x + window.w() <= Fl::w()) << x;
+                             EXPECT_TRUE(y >= 0 && y + window.h() <= Fl::h()) << y;
+                             window.do_callback();
+                         });
+        ASSERT_TRUE(RunUntil([&] { return !window.shown() && !window.Http().Busy(); }));
+        EXPECT_EQ(ReadIni().substr(0, ReadIni().find("http")),
+                  std::to_string(window.x()) + "\r\n" + std::to_string(window.y()) + "\r\n");
+    }
 }
 
 TEST_F(Lifecycle, CloseThatCannotWriteShowsTheErrorAndKeepsTheWindowOpen) {

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "ui/TextLine.h"
 #include "tests/gui/MainWindowFixture.h"
+#include "tests/ui/GuiTestSupport.h"
 
 namespace lookout::test {
 namespace {
@@ -17,6 +18,13 @@ Rgb Background() {
     unsigned char r, g, b;
     Fl::get_color(FL_BACKGROUND_COLOR, r, g, b);
     return Rgb{r, g, b};
+}
+
+// The caption widths the slot table gives.
+int CaptionWidth(const SlotDef& def) {
+    if (def.game) return 38;
+    if (def.caption.starts_with("PatFV")) return 35;
+    return def.caption == "Login" ? 25 : def.caption == "Chr" ? 17 : 23;
 }
 
 class Layout : public MainWindowFixture {
@@ -69,7 +77,7 @@ TEST_F(Layout, WidgetsStandWhereTheTableSays) {
                 EXPECT_EQ(l.label->Text(), l.text);
                 EXPECT_EQ(l.label->x(), def.left + 3);
                 EXPECT_EQ(l.label->y(), def.top + l.top);
-                EXPECT_EQ(l.label->Font(), (TFont{GothicFont(), 11, FL_BLACK, false}));
+                EXPECT_EQ(l.label->Font(), (TFont{SlotGothicFont(), 11, FL_BLACK, false}));
                 EXPECT_TRUE(l.label->Transparent());
                 EXPECT_EQ(l.label->Alignment(), taLeftJustify);
                 EXPECT_EQ(l.label->w(), TextWidth(SjisToUtf8(l.text), l.label->Font())) << "width follows the text";
@@ -141,6 +149,37 @@ TEST_F(Layout, PixelsShowSharedFramesTheGapAndTheClippedEdges) {
         EXPECT_EQ(PixelAt(window, 520, 10), Background()) << "the gap between Site and About";
         EXPECT_EQ(PixelAt(window, 481 + 1, 30), Background());
         EXPECT_EQ(PixelAt(window, 560, 20), Background());
+    });
+}
+
+TEST_F(Layout, DrawnLabelsKeepToTheWidthsOfTheSlotTable) {
+    WhileFirstFetchWaits([](TLOOK_MAIN& window) {
+        const RgbImage image = ReadWindow(window);
+        auto dark = [](Rgb p) { return p.r < 128 && p.g < 128 && p.b < 128; };
+        for (std::size_t i = 0; i < kSlotCount; ++i) {
+            const SlotDef& def = kSlots[i];
+            const SlotWidgets& slot = window.Panel().Slot(i);
+            const struct {
+                const SlotLabel* label;
+                int width;
+            } labels[] = {{slot.caption, CaptionWidth(def)}, {slot.count1, 18}, {slot.count2, 6}};
+            for (const auto& l : labels) {
+                SCOPED_TRACE(std::string(def.key) + " " + l.label->Name());
+                EXPECT_NEAR(l.label->w(), l.width, 1);
+                // The last column with ink, looking one pixel past the allowed
+                // width (up to the next box's caption); the box's own right
+                // frame line is black whatever is drawn there.
+                const int left = l.label->x();
+                const int end = std::min(left + l.width + 2, window.w());
+                int inkRight = -1;
+                for (int x = left; x < end; ++x) {
+                    if (x == def.left + kBoxWidth - 1) continue;
+                    if (CountPixelsIf(image, x, l.label->y(), 1, kLabelHeight, dark) > 0) inkRight = x;
+                }
+                EXPECT_LE(inkRight, left + l.width) << "ink beyond the table's width";
+                EXPECT_GE(inkRight, left + l.width - 4) << "text far narrower than the table's width";
+            }
+        }
     });
 }
 

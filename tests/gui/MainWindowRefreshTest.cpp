@@ -4,7 +4,9 @@
 #include "monitor/PanelModel.h"
 #include "monitor/SlotTable.h"
 #include "tests/gui/MainWindowFixture.h"
+#include "platform/DisplayText.h"
 #include "tests/support/Sjis.h"
+#include "tests/ui/GuiTestSupport.h"
 
 namespace lookout::test {
 namespace {
@@ -47,6 +49,7 @@ TEST_F(Refresh, ActivationPaintsTheWholePanelAndStartsTheTimer) {
     TLOOK_MAIN& window = Open();
     ASSERT_TRUE(RunUntil([&] { return Idle(); }));
     EXPECT_EQ(window.Caption(), Sjis(u8"Lookout 050504 (3600秒/world1)"));
+    EXPECT_EQ(IconName(window), SjisToUtf8(window.Caption())) << "the whole caption, \"/\" and all";
     EXPECT_EQ(window.LoadTime(), "3600");
     EXPECT_EQ(window.Timer().Interval(), 3600000);
     EXPECT_TRUE(answerer_.Texts().empty());

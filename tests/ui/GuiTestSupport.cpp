@@ -84,6 +84,21 @@ bool IsOverrideRedirect(const Fl_Window& window) {
     return attributes.override_redirect;
 }
 
+std::string IconName(const Fl_Window& window) {
+    XSync(fl_display, False);
+    const Atom property = XInternAtom(fl_display, "_NET_WM_ICON_NAME", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long length = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(fl_display, fl_xid(&window), property, 0, 4096, False, AnyPropertyType, &type, &format,
+                       &length, &after, &data);
+    if (!data) return "";
+    std::string name(reinterpret_cast<const char*>(data), length);
+    XFree(data);
+    return name;
+}
+
 void WarpPointer(int screenX, int screenY) {
     XWarpPointer(fl_display, None, RootWindow(fl_display, fl_screen), 0, 0, 0, 0, screenX, screenY);
     XFlush(fl_display);

@@ -3,6 +3,7 @@
 // waiting until a window is on screen, reading its pixels back, sending it
 // pointer events, and finding where the X server really put it.
 #include <functional>
+#include <string>
 #include <utility>
 
 #include <FL/Fl_Window.H>
@@ -28,6 +29,8 @@ int CountPixelsIf(const RgbImage& image, int left, int top, int width, int heigh
 // The client area's top-left corner on the screen, as the X server has it.
 std::pair<int, int> ScreenOrigin(const Fl_Window& window);
 bool IsOverrideRedirect(const Fl_Window& window);
+// The name the desktop shows for the window when iconified (UTF-8).
+std::string IconName(const Fl_Window& window);
 
 // Moves the real pointer; the X server then reports the motion to FLTK.
 void WarpPointer(int screenX, int screenY);

@@ -114,7 +114,12 @@ TEST_F(URLLinkTest, ColoursChangedDuringAVisitTakeEffectAtTheNextEnter) {
     Leave();
     EXPECT_EQ(link_->Font().color, fl_rgb_color(90, 0, 90));
 
-    // A leave without an enter has nothing to restore.
+    // A leave without an enter has nothing to restore, and an enter without
+    // a leave never takes the link colour for the one to restore.
+    Leave();
+    EXPECT_EQ(link_->Font().color, fl_rgb_color(90, 0, 90));
+    Enter(InsideX(), InsideY());
+    Enter(InsideX(), InsideY());
     Leave();
     EXPECT_EQ(link_->Font().color, fl_rgb_color(90, 0, 90));
 }
@@ -173,10 +178,12 @@ TEST_F(URLLinkTest, HintFormShowsOncePerVisitWhereTheVisitBegan) {
     Enter(InsideX(), InsideY());
     EXPECT_EQ(hint.w(), 170 + 6);
 
-    // Hiding the label's window takes the pop-up with it.
+    // Hiding the label's window under the pointer sends no leave, yet it
+    // ends the visit: the pop-up goes and the colour comes back.
     window_->hide();
     EXPECT_FALSE(link_->HintShown());
     EXPECT_FALSE(hint.shown());
+    EXPECT_EQ(link_->Font().color, fl_rgb_color(0, 0, 255));
 }
 
 TEST_F(URLLinkTest, RealPointerMotionReachesTheLink) {
