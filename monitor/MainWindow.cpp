@@ -208,7 +208,7 @@ void TLOOK_MAIN::B_ReloadClick() {
 void TLOOK_MAIN::B_JumpUrlClick() { shellOpen_(statusBaseUrl_ + urlSuffix_); }
 
 void TLOOK_MAIN::B_AboutClick() {
-    if (about_) about_->ShowModalAt(x(), y());
+    if (aboutDialog_) aboutDialog_().ShowModalAt(x(), y());
 }
 
 void TLOOK_MAIN::FormClose() {

@@ -6,6 +6,7 @@
 #include <FL/Fl_RGB_Image.H>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,7 +34,10 @@ public:
     TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPath);
     ~TLOOK_MAIN() override;
 
-    void SetAboutDialog(TLOOK_ABOUT* about) { about_ = about; }
+    // The About dialog, as the given function hands it out: the program builds
+    // it on the first press of About and keeps it.
+    using AboutDialog = std::function<TLOOK_ABOUT&()>;
+    void SetAboutDialog(AboutDialog dialog) { aboutDialog_ = std::move(dialog); }
     // How Site and the links are opened (tests catch the target).
     void SetShellOpener(ShellOpener opener) { shellOpen_ = std::move(opener); }
 
@@ -98,7 +102,7 @@ private:
     TTimer TIMER;
     TPzConv PZ;
 
-    TLOOK_ABOUT* about_ = nullptr;
+    AboutDialog aboutDialog_;
     ShellOpener shellOpen_ = OpenWithDesktop;
     bool activationPending_ = false;
     bool activated_ = false;
