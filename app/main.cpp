@@ -1,7 +1,9 @@
 // Lookout: the entry point. Gives the user of an installed copy a SERVER.INI
-// on the first start, builds the main window from SERVER.INI, then the hidden
-// About dialog, and runs the event loop until the main window closes. A
-// start-up error is shown in an error box; the exit code is 0 in every case.
+// on the first start, builds the main window from SERVER.INI and runs the
+// event loop until the main window closes. The About dialog is built hidden
+// on the first press of About, not at start: its faces, texts and banner cost
+// a fifth of the program's memory and show up in few runs. A start-up error
+// is shown in an error box; the exit code is 0 in every case.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
@@ -26,8 +28,11 @@ int main() {
     try {
         ProvideUserSettings();
         TLOOK_MAIN main(pump, hints, SettingsPath());
-        TLOOK_ABOUT about(texts::kApplicationTitle);
-        main.SetAboutDialog(&about);
+        std::unique_ptr<TLOOK_ABOUT> about;
+        main.SetAboutDialog([&about]() -> TLOOK_ABOUT& {
+            if (!about) about = std::make_unique<TLOOK_ABOUT>(texts::kApplicationTitle);
+            return *about;
+        });
         main.show();
         while (main.shown()) Fl::wait();
     } catch (const std::exception& error) {

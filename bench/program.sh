@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# The whole program under Xvfb against the demo service: start-up time to the
-# first drawn window, resident memory after the first refresh, and CPU time
-# and wakeups over one idle minute. Prints "name<TAB>value" lines.
-# Needs DISPLAY (an Xvfb of the caller's) and the built binaries in $1.
+# The whole program under Xvfb against the demo service, beside a bare window
+# with the same widgets (lookout-bare-window): the time from start to the
+# mapped window and the processor time used by then, and the resident memory
+# after the first refresh (the bare window's: after its first drawing), each
+# the median of RUNS runs taken in turns, with the spread of the start-up
+# times; then CPU time and wakeups over one idle period.
+#   program.sh BIN_DIR [IDLE_SECONDS [RUNS]]
+# Prints "name<TAB>value" lines. Needs DISPLAY (an Xvfb of the caller's).
 set -euo pipefail
 bin=$1
 idle_seconds=${2:-60}
+runs=${3:-9}
 work=$(mktemp -d)
-trap 'kill $app $demo 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $demo 2>/dev/null || true; rm -rf "$work"' EXIT
 
 "$bin/lookout-demo-service" --port 0 --port-file "$work/port" --interval 3600 >/dev/null &
 demo=$!
@@ -16,27 +21,25 @@ port=$(cat "$work/port")
 cp "$bin/lookout" "$work/lookout"
 printf '100\r\n100\r\nhttp://127.0.0.1:%s/\r\nhttp://127.0.0.1:%s/ipmap/\r\nworld1\r\n' "$port" "$port" > "$work/SERVER.INI"
 
-start=$(date +%s%N)
-"$work/lookout" &
-app=$!
-# Polled finely: xdotool's own --sync looks only twice a second.
-until xdotool search --onlyvisible --pid "$app" >/dev/null 2>&1; do sleep 0.01; done
-mapped=$(date +%s%N)
-printf 'startup_ms\t%d\n' $(( (mapped - start) / 1000000 ))
+# The first refresh has ended when the normal caption shows the interval.
+watch_program() { "$bin/lookout-map-watch" --caption '(3600' "$@" "$work/lookout"; }
+watch_bare() { "$bin/lookout-map-watch" --caption '(drawn)' "$bin/lookout-bare-window"; }
 
-# The first refresh has ended when the normal caption shows.
-for _ in $(seq 1 400); do
-  name=$(xdotool search --onlyvisible --pid "$app" getwindowname 2>/dev/null || true)
-  case "$name" in *"(3600"*) break ;; esac
-  sleep 0.05
+for _ in $(seq 1 "$runs"); do
+  watch_bare | sed 's/^/bare_/'
+  watch_program
+done > "$work/runs"
+
+median() { awk -F'\t' -v k="$1" '$1 == k {print $2}' "$work/runs" | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+spread() { awk -F'\t' -v k="$1" '$1 == k {print $2}' "$work/runs" | sort -n | awk 'NR == 1 {lo = $1} {hi = $1} END {print lo "-" hi}'; }
+printf 'runs\t%s\n' "$runs"
+for k in startup_ms startup_cpu_ms rss_kib; do
+  printf '%s\t%s\n' "$k" "$(median "$k")"
+  printf 'bare_%s\t%s\n' "$k" "$(median "bare_$k")"
 done
-printf 'rss_after_refresh_kib\t%s\n' "$(awk '/^VmRSS/ {print $2}' /proc/$app/status)"
+printf 'startup_ms_spread\t%s\n' "$(spread startup_ms)"
+printf 'bare_startup_ms_spread\t%s\n' "$(spread bare_startup_ms)"
 
-cpu() { awk '{print $14 + $15}' /proc/$app/stat; }
-wakeups() { awk '/^voluntary_ctxt_switches/ {v=$2} /^nonvoluntary_ctxt_switches/ {n=$2} END {print v + n}' /proc/$app/status; }
-ticks=$(getconf CLK_TCK)
-cpu0=$(cpu); wake0=$(wakeups)
-sleep "$idle_seconds"
-cpu1=$(cpu); wake1=$(wakeups)
-printf 'idle_cpu_ms_per_%ss\t%d\n' "$idle_seconds" $(( (cpu1 - cpu0) * 1000 / ticks ))
-printf 'idle_wakeups_per_%ss\t%d\n' "$idle_seconds" $(( wake1 - wake0 ))
+watch_program --idle "$idle_seconds" | awk -F'\t' -v s="$idle_seconds" '
+  $1 == "idle_cpu_ms" {printf "idle_cpu_ms_per_%ss\t%s\n", s, $2}
+  $1 == "idle_wakeups" {printf "idle_wakeups_per_%ss\t%s\n", s, $2}'

@@ -22,8 +22,18 @@ if [ -f "$d/bench_pages.txt" ]; then
   line=$(grep -E '^StatusPage100k' "$d/bench_pages.txt" | head -1)
   [ -n "$line" ] && row "status page, 100,000 lines" "$(echo "$line" | awk '{print $2 " " $3 " a page, " $NF}')"
 fi
-row "start-up to the first drawn window" "$(field startup_ms) ms"
-row "resident memory after the first refresh" "$(field rss_after_refresh_kib) KiB"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.2fx", a / b; else printf "?"}'; }
+# Each against the bare window with the same widgets, measured in the same run.
+vs_bare() {  # key unit
+  local a b
+  a=$(field "$1"); b=$(field "bare_$1")
+  printf '%s %s, %s %s: %s' "$a" "$2" "$b" "$2" "$(ratio "$a" "$b")"
+}
+runs=$(field runs)
+row "start-up to the mapped window, median of $runs: program, bare window" \
+  "$(vs_bare startup_ms ms) (target 1.2x or better; runs $(field startup_ms_spread) ms, $(field bare_startup_ms_spread) ms)"
+row "processor time to the mapped window: program, bare window" "$(vs_bare startup_cpu_ms ms)"
+row "resident memory after the first refresh: program, bare window (drawn)" "$(vs_bare rss_kib KiB) (target 1.2x or better)"
 for k in $(awk -F'\t' '$1 ~ /^idle_cpu_ms_per_/ {print $1}' "$d/program.txt" 2>/dev/null); do
   s=${k#idle_cpu_ms_per_}
   row "idle for ${s%s} s: CPU time, wakeups" "$(field "$k") ms, $(field "idle_wakeups_per_$s") wakeups"

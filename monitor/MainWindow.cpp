@@ -122,7 +122,7 @@ void TLOOK_MAIN::EnableButtons(bool enabled) {
 void TLOOK_MAIN::B_JumpUrlClick() { shellOpen_(core_->SiteUrl()); }
 
 void TLOOK_MAIN::B_AboutClick() {
-    if (about_) about_->ShowModalAt(x(), y());
+    if (aboutDialog_) aboutDialog_().ShowModalAt(x(), y());
 }
 
 void TLOOK_MAIN::FormClose() {

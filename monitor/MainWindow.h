@@ -6,6 +6,7 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,7 +30,10 @@ public:
     TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPath);
     ~TLOOK_MAIN() override;
 
-    void SetAboutDialog(TLOOK_ABOUT* about) { about_ = about; }
+    // The About dialog, as the given function hands it out: the program builds
+    // it on the first press of About and keeps it.
+    using AboutDialog = std::function<TLOOK_ABOUT&()>;
+    void SetAboutDialog(AboutDialog dialog) { aboutDialog_ = std::move(dialog); }
     // How Site and the links are opened (tests catch the target).
     void SetShellOpener(ShellOpener opener) { shellOpen_ = std::move(opener); }
 
@@ -83,7 +87,7 @@ private:
     // Made once SERVER.INI is read.
     std::unique_ptr<RefreshCycle> core_;
 
-    TLOOK_ABOUT* about_ = nullptr;
+    AboutDialog aboutDialog_;
     ShellOpener shellOpen_ = OpenWithDesktop;
     bool activationPending_ = false;
     bool activated_ = false;

@@ -90,11 +90,13 @@ struct Cursor {
     __m128i last = _mm_setzero_si128();  // the block before; its top byte is that lead
 };
 
-// Long texts come from memory rather than cache; asking for the bytes a
-// little ahead keeps the loop from waiting on them.
+// Long texts come from memory rather than cache; asking for the source a
+// little ahead keeps the loop from waiting on it (the result was just
+// cleared, so it is in cache). Only while that address stays inside the
+// source: even unread, a pointer past the end of its buffer is undefined.
+constexpr std::size_t kAhead = 1024;
 void Prefetch(const Cursor& c) {
-    _mm_prefetch(reinterpret_cast<const char*>(c.src + c.i + 1024), _MM_HINT_T0);
-    _mm_prefetch(reinterpret_cast<const char*>(c.dst + c.o + 1024), _MM_HINT_T0);
+    _mm_prefetch(reinterpret_cast<const char*>(c.src + c.i + kAhead), _MM_HINT_T0);
 }
 
 // One step over src[i .. i + 16), which must lie inside the source. Output
@@ -106,10 +108,13 @@ void Step(Cursor& c) {
     const __m128i shifted = Shifted(v);
     const unsigned prefixes = Bits(_mm_cmpeq_epi8(v, Bytes(kKanaPrefix)));
     const unsigned leads = LeadOffsets(Bits(LeadByteLanes(shifted)) & ~c.carry);
-    const unsigned partners = ((leads << 1) | c.carry) & 0xFFFF;
     const __m128i before = _mm_or_si128(_mm_slli_si128(v, 1), _mm_srli_si128(c.last, 15));
+    // A partner follows its lead, or opens the block after a carry.
+    const __m128i leadLanes = ExpandBits(leads);
+    const __m128i partnerLanes =
+        _mm_or_si128(_mm_slli_si128(leadLanes, 1), _mm_cvtsi32_si128(static_cast<int>(-c.carry & 0xFF)));
     if (prefixes == 0) {
-        Store(c.dst + c.o, ConvertBlock(v, before, ExpandBits(leads), ExpandBits(partners)));
+        Store(c.dst + c.o, ConvertBlock(v, before, leadLanes, partnerLanes));
         c.carry = leads >> 15;
         c.last = v;
         c.i += 16;
@@ -121,11 +126,12 @@ void Step(Cursor& c) {
     // followed by a code (or stands last, its follower unseen), and short of
     // a lead byte in the last lane.
     const unsigned codes = Bits(KanaCodeLanes(shifted));
+    const unsigned partners = ((leads << 1) | c.carry) & 0xFFFF;
     const unsigned kanaStarts = prefixes & ~partners & ((codes >> 1) | 0x8000);
     const unsigned settled = Ctz(kanaStarts | (leads & 0x8000), 16);
     c.carry = 0;
     if (settled > 0) {
-        Store(c.dst + c.o, ConvertBlock(v, before, ExpandBits(leads), ExpandBits(partners)));
+        Store(c.dst + c.o, ConvertBlock(v, before, leadLanes, partnerLanes));
         c.i += settled;
         c.o += settled;
         return;
@@ -145,8 +151,9 @@ std::string EucToSjisSse2(std::string_view euc) {
     // At most one byte more than the source: a lead byte at the very end.
     std::string out(euc.size() + 1, '\0');
     Cursor c{reinterpret_cast<const std::uint8_t*>(euc.data()), reinterpret_cast<std::uint8_t*>(out.data())};
+    const std::size_t prefetchEnd = euc.size() > kAhead ? euc.size() - kAhead : 0;
     while (c.i + 16 <= euc.size()) {
-        Prefetch(c);
+        if (c.i < prefetchEnd) Prefetch(c);
         Step(c);
     }
     if (c.carry) {  // the tail takes the straddling character

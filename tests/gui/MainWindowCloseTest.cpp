@@ -118,7 +118,7 @@ TEST_F(Lifecycle, AboutOpensOnTheMainWindowsCornerWhereverItWasMoved) {
     WriteIni(IniFor(demo));
     TLOOK_MAIN& window = Open();
     TLOOK_ABOUT about("Lookout 050504");
-    window.SetAboutDialog(&about);
+    window.SetAboutDialog([&]() -> TLOOK_ABOUT& { return about; });
     ASSERT_TRUE(RunUntil([&] { return Idle(); }));
     window.position(250, 300);
     int seen = 0;
