@@ -1,20 +1,17 @@
 #pragma once
-// The main window LOOK_MAIN: settings, the refresh cycle, the three buttons,
-// the caption, and saving the position at close.
+// The main window LOOK_MAIN: the face of the refresh cycle. It holds the
+// widgets, their geometry and wiring, reads SERVER.INI at start and writes the
+// position back at close; the cycle itself lives in RefreshCycle.
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
 
-#include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "monitor/PanelWidgets.h"
-#include "net/HttpClient.h"
+#include "monitor/RefreshCycle.h"
 #include "platform/ShellOpen.h"
-#include "platform/WindowTimer.h"
-#include "textconv/PzConv.h"
 
 namespace lookout {
 
@@ -22,11 +19,10 @@ class HintController;
 class Pump;
 class TLOOK_ABOUT;
 
-class TLOOK_MAIN : public Fl_Double_Window {
+class TLOOK_MAIN : public Fl_Double_Window, private RefreshFace {
 public:
     static constexpr int kClientWidth = 600, kClientHeight = 64;
     static constexpr int kHintHidePause = 30000;  // ms; addresses take a while to read
-    static constexpr int kFetchTimeOut = 20000;   // ms
 
     // Builds the layout, then reads SERVER.INI at settingsPath: its errors
     // (EFileError, EListError, EConvertError) leave the constructor.
@@ -37,44 +33,40 @@ public:
     // How Site and the links are opened (tests catch the target).
     void SetShellOpener(ShellOpener opener) { shellOpen_ = std::move(opener); }
 
-    // The window's operations.
-    void FormActivate();
-    void FetchLoadTime();
-    void FetchAddressHints();
-    void FetchServerStatus();
-    void FetchPartyStatus();
-    void TIMERTimer();
-    void B_ReloadClick();
+    // The window's operations; the refresh cycle's are the core's.
+    void FormActivate() { core_->FormActivate(); }
+    void FetchLoadTime() { core_->FetchLoadTime(); }
+    void FetchAddressHints() { core_->FetchAddressHints(); }
+    void FetchServerStatus() { core_->FetchServerStatus(); }
+    void FetchPartyStatus() { core_->FetchPartyStatus(); }
+    void TIMERTimer() { core_->TIMERTimer(); }
+    void B_ReloadClick() { core_->B_ReloadClick(); }
     void B_JumpUrlClick();
     void B_AboutClick();
     void FormClose();
-    void HTTPAboutToSend(THttpClient& sender);
+    void HTTPAboutToSend(THttpClient& sender) { core_->HTTPAboutToSend(sender); }
 
+    RefreshCycle& Core() { return *core_; }
     // Read-only views for the program's tests.
     const PanelWidgets& Panel() const { return panel_; }
     const std::string& Caption() const { return caption_; }  // Shift-JIS
-    const std::string& LoadTime() const { return loadTime_; }
-    const TTimer& Timer() const { return TIMER; }
-    const THttpClient& Http() const { return HTTP; }
+    const std::string& LoadTime() const { return core_->LoadTime(); }
+    const TTimer& Timer() const { return core_->Timer(); }
+    const THttpClient& Http() const { return core_->Http(); }
     Fl_Button* ReloadButton() const { return B_Reload; }
     Fl_Button* JumpUrlButton() const { return B_JumpUrl; }
     Fl_Button* AboutButton() const { return B_About; }
-    bool Closing() const { return closing_; }
+    bool Closing() const { return core_->Closing(); }
 
     int handle(int event) override;
 
 private:
-    void SetCaption(const std::string& sjis);
-    void SetNormalCaption();
-    void EnableButtons(bool enabled);
-    // The status and party pages: caption and buttons around one fetch whose
-    // body the reader turns into panel changes.
-    using PageReader = void (*)(std::string_view body, StatusPanel& panel);
-    void RefreshPanel(const std::string& caption, const char* page, PageReader read);
-    // One GET; false when it failed or the window is closing.
-    bool TryGet(const std::string& url);
-    // What the framework does with an error escaping a window event.
-    void ShowEventError(const std::exception& error);
+    // What the cycle shows through the window.
+    void SetCaption(const std::string& sjis) override;
+    void EnableButtons(bool enabled) override;
+    void ShowMessage(const std::string& sjisText) override;
+    void ShowError(const std::exception& error) override;
+
     static void CloseCallback(Fl_Widget*, void* self);
     static void ActivateCallback(void* self);
 
@@ -83,26 +75,18 @@ private:
     std::string caption_;
     std::string captionUtf8_;
 
-    // The settings texts and the interval text.
-    std::string loadTime_;
-    std::string statusBaseUrl_;
-    std::string mapBaseUrl_;
-    std::string urlSuffix_;
-
     HintController& hints_;
     PanelWidgets panel_;
     Fl_Button* B_Reload;
     Fl_Button* B_JumpUrl;
     Fl_Button* B_About;
-    THttpClient HTTP;
-    TTimer TIMER;
-    TPzConv PZ;
+    // Made once SERVER.INI is read.
+    std::unique_ptr<RefreshCycle> core_;
 
     TLOOK_ABOUT* about_ = nullptr;
     ShellOpener shellOpen_ = OpenWithDesktop;
     bool activationPending_ = false;
     bool activated_ = false;
-    bool closing_ = false;
 };
 
 }  // namespace lookout

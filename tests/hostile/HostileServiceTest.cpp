@@ -27,7 +27,7 @@ class Hostile : public MainWindowFixture {
 protected:
     TLOOK_MAIN& OpenWithTimeOut() {
         window_ = std::make_unique<TLOOK_MAIN>(pump_, hints_, iniPath_);
-        const_cast<THttpClient&>(window_->Http()).TimeOut = kTimeOut;
+        window_->Core().Http().TimeOut = kTimeOut;
         window_->SetShellOpener([this](const std::string& target) { opened_.push_back(target); });
         window_->show();
         return *window_;
