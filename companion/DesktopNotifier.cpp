@@ -16,8 +16,10 @@ DesktopNotifier::DesktopNotifier(std::function<void(const std::string&)> report)
 DesktopNotifier::~DesktopNotifier() { notify_uninit(); }
 
 void DesktopNotifier::Show(const Notification& notification) {
-    NotifyNotification* shown = notify_notification_new(
-        notification.summary.c_str(), notification.body.empty() ? nullptr : notification.body.c_str(), nullptr);
+    // Services may read the body as markup; the page's words must not be.
+    gchar* body = notification.body.empty() ? nullptr : g_markup_escape_text(notification.body.c_str(), -1);
+    NotifyNotification* shown = notify_notification_new(notification.summary.c_str(), body, nullptr);
+    g_free(body);
     GError* error = nullptr;
     if (!notify_notification_show(shown, &error)) {
         Fail(error ? error->message : "unknown error");

@@ -81,6 +81,7 @@ TEST_F(CompanionTest, OneShotExitStatusFollowsTheStatusPage) {
     } cases[] = {
         {StatusPage(), kExitOk},
         {StatusPage("Closed"), kExitWarning},
+        {StatusPage("Dead"), kExitWarning},
         {StatusPage("Down"), kExitCritical},
         {StatusPage().substr(StatusPage().find('\n') + 1), kExitCritical},  // LoginServer missing
         {std::nullopt, kExitUnknown},

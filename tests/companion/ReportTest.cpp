@@ -1,12 +1,12 @@
 // The readers' findings as the companion reports them: the JSON document
-// (parsed), the aligned table and the exit status.
+// (parsed) and the aligned table.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <sstream>
 
-#include "companion/Health.h"
 #include "companion/JsonReport.h"
+#include "companion/Notification.h"
 #include "companion/PanelRecorder.h"
 #include "companion/Table.h"
 #include "monitor/PageReaders.h"
@@ -81,28 +81,16 @@ TEST(Report, TableRowsStartWithTheKeyAndAlignTheirColumns) {
     }
 }
 
-TEST(Report, ExitStatusFollowsTheWorstServer) {
-    const struct {
-        std::string page;
-        ExitStatus expected;
-    } cases[] = {
-        {"", kExitOk},  // every line present and Good, below
-        {"GameServer03,Closed,,,\n", kExitWarning},
-        {"GameServer03,Dead,,,\n", kExitWarning},
-        {"GameServer03,Down,,,\n", kExitCritical},
-        {"GameServer03,Closed,,,\nGameServer04,Down,,,\n", kExitCritical},
-    };
-    std::string allGood;
-    for (const SlotDef& slot : kSlots) allGood += std::string(slot.key) + ",Good,1,2,3\n";
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.page);
-        PanelRecorder panel;
-        ReadStatusPage(c.page + allGood, panel);
-        EXPECT_EQ(HealthOf(panel.State()), c.expected);
-    }
-    PanelRecorder panel;
-    ReadStatusPage(allGood.substr(allGood.find('\n') + 1), panel);  // LoginServer missing
-    EXPECT_EQ(HealthOf(panel.State()), kExitCritical);
+TEST(Report, ServersChangingTogetherMakeOneNotificationNamingThem) {
+    PanelRecorder before = ReadAll(), after = ReadAll();
+    ReadStatusPage("LoginServer,Down,1,2,3\nGameServer01,Good,1,2,3\n", after);
+    ReadPartyPage("", after);  // party and guild words alone notify nothing
+    const auto notification = NotificationFor(ChangesBetween(before.State(), after.State()), after.State());
+    ASSERT_TRUE(notification);
+    EXPECT_EQ(notification->summary, "5 servers changed");
+    EXPECT_EQ(notification->body, "LoginServer is Down (was Good)\nCharSelect is missing (was good)\n"
+                                  "PatchServerH is missing (was \"\")\nGameServer01 is Good again (was Closed)\n"
+                                  "GameServer02 is missing (was Good)");
 }
 
 }  // namespace
