@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "monitor/PageReaders.h"
-#include "monitor/PanelModel.h"
 #include "platform/Exception.h"
 #include "platform/StringList.h"
+#include "tests/support/PanelModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view page(reinterpret_cast<const char*>(data), size);

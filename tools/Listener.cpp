@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/Exception.h"
+#include "platform/LoopbackAddress.h"
 
 namespace lookout::demo {
 
@@ -32,10 +33,7 @@ int Listener::Open(int port) {
     // TIME_WAIT to end.
     const int on = 1;
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const sockaddr_in address = LoopbackAddress(port);
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 128) != 0) {
         const int error = errno;
         ::close(fd);

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "monitor/PageReaders.h"
-#include "monitor/PanelModel.h"
 #include "monitor/SlotTable.h"
+#include "tests/support/PanelModel.h"
 
 namespace {
 

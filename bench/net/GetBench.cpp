@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "net/HttpClient.h"
+#include "platform/LoopbackAddress.h"
 #include "platform/PollPump.h"
 
 using namespace lookout;
@@ -23,21 +24,13 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-sockaddr_in Loopback(int port) {
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    a.sin_port = htons(static_cast<std::uint16_t>(port));
-    return a;
-}
-
 // A plain blocking server on its own thread: reads a request, waits `late`,
 // sends the page, closes. The same for every client measured.
 class PageServer {
 public:
     PageServer(std::string reply, std::chrono::milliseconds late) : reply_(std::move(reply)), late_(late) {
         listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a = Loopback(0);
+        sockaddr_in a = LoopbackAddress(0);
         ::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a);
         ::listen(listener_, 128);
         socklen_t size = sizeof a;
@@ -80,7 +73,7 @@ private:
 
 double RawLoopMicros(int port, int n) {
     const std::string request = "GET / HTTP/1.0\r\n\r\n";
-    const sockaddr_in a = Loopback(port);
+    const sockaddr_in a = LoopbackAddress(port);
     char block[16384];
     const auto start = Clock::now();
     for (int i = 0; i < n; ++i) {

@@ -2,9 +2,9 @@
 // the demo service, with the pixels on screen and the real boxes as the judge.
 // The cycle's own rules are tested without a window (RefreshCycleTest).
 #include "monitor/PageReaders.h"
-#include "monitor/PanelModel.h"
 #include "monitor/SlotTable.h"
 #include "tests/gui/MainWindowFixture.h"
+#include "tests/support/PanelModel.h"
 #include "tests/support/Sjis.h"
 
 namespace lookout::test {

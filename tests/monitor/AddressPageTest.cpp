@@ -2,8 +2,8 @@
 
 #include "monitor/PageReaders.h"
 #include "monitor/PageText.h"
-#include "monitor/PanelModel.h"
 #include "platform/Exception.h"
+#include "tests/support/PanelModel.h"
 
 namespace lookout {
 namespace {

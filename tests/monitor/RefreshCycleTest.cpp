@@ -4,12 +4,12 @@
 
 #include <random>
 
-#include "monitor/PanelModel.h"
 #include "monitor/RefreshCycle.h"
 #include "platform/PollPump.h"
 #include "tests/net/LoopbackServers.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/LookoutRequest.h"
+#include "tests/support/PanelModel.h"
 #include "tests/support/Sjis.h"
 
 namespace lookout::test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "monitor/PageReaders.h"
-#include "monitor/PanelModel.h"
+#include "tests/support/PanelModel.h"
 
 namespace lookout {
 namespace {

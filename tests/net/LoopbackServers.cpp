@@ -8,23 +8,17 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "platform/LoopbackAddress.h"
+
 namespace lookout::test {
 
 namespace {
-
-sockaddr_in Loopback(int port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    return address;
-}
 
 // A socket bound to an ephemeral loopback port; the port is returned in port.
 int BoundSocket(int type, int& port) {
     const int fd = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
     if (fd < 0) throw std::runtime_error("socket");
-    sockaddr_in address = Loopback(0);
+    sockaddr_in address = LoopbackAddress(0);
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
         throw std::runtime_error("bind");
     socklen_t size = sizeof address;
@@ -200,7 +194,7 @@ FullListener::FullListener() {
     listener_ = BoundSocket(SOCK_STREAM, port_);
     ::listen(listener_, 0);
     filler_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const sockaddr_in address = Loopback(port_);
+    const sockaddr_in address = LoopbackAddress(port_);
     if (::connect(filler_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         throw std::runtime_error("filler connect");
 }

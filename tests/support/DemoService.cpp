@@ -16,6 +16,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "platform/LoopbackAddress.h"
+
 extern char** environ;
 
 namespace lookout::test {
@@ -43,10 +45,7 @@ bool WaitFor(int fd, short events, Clock::time_point end) {
 // The exchange on a non-blocking socket the caller closes.
 RawReply Exchange(int fd, int port, std::string_view request, Clock::time_point end, std::size_t maxBytes) {
     RawReply reply;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const sockaddr_in address = LoopbackAddress(port);
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         if (errno != EINPROGRESS) {
             reply.error = errno;

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 
+#include "platform/LoopbackAddress.h"
 #include "platform/StringList.h"
 #include "tests/support/DemoService.h"
 #include "tools/DemoServers.h"
@@ -41,11 +42,8 @@ TEST(DemoServiceProgram, AnswersManyConnectionsAtOnce) {
     std::vector<int> fds;
     for (int i = 0; i < 40; ++i) {
         const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<std::uint16_t>(service.Port()));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        const sockaddr_in address = LoopbackAddress(service.Port());
+        ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
         fds.push_back(fd);
     }
     const RawReply last = RawGet(service.Port(), "/status.txt", 5s);

@@ -1,6 +1,6 @@
 #pragma once
-// The status panel as plain values: what the readers are tested and fuzzed
-// against, with the window's initial state.
+// The status panel as plain values, a test double: what the readers are
+// tested, fuzzed and measured against, with the window's initial state.
 #include <array>
 #include <stdexcept>
 
