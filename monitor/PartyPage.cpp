@@ -23,6 +23,7 @@ void ReadPartyPage(std::string_view body, StatusPanel& panel) {
     for (std::size_t slot = kFirstGameSlot; slot < kSlotCount; ++slot) {
         const std::string* line = FindKeyLine(lines, kSlots[slot].key);
         if (!line) {
+            panel.SetPartyWords(slot, std::nullopt, std::nullopt);
             panel.SetPartyColour(slot, kWhite);
             panel.SetGuildColour(slot, kWhite);
             continue;
@@ -33,6 +34,7 @@ void ReadPartyPage(std::string_view body, StatusPanel& panel) {
         const std::string party = CutField(rest, ',');
         SkipField(rest, ',');
         const std::string guild = CutField(rest, ',');
+        panel.SetPartyWords(slot, party, guild);
         if (const auto colour = ServiceColour(party)) panel.SetPartyColour(slot, *colour);
         if (const auto colour = ServiceColour(guild)) panel.SetGuildColour(slot, *colour);
     }

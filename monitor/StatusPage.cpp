@@ -24,6 +24,7 @@ void ReadStatusPage(std::string_view body, StatusPanel& panel) {
     for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
         const std::string* line = FindKeyLine(lines, kSlots[slot].key);
         if (!line) {
+            panel.SetStatusWord(slot, std::nullopt);
             panel.SetBoxColour(slot, kWhite);
             panel.SetCount1(slot, "error");
             panel.SetCount2(slot, "0");
@@ -34,6 +35,7 @@ void ReadStatusPage(std::string_view body, StatusPanel& panel) {
         const std::string status = CutField(rest, ',');
         const std::string first = CutField(rest, ',');
         const std::string second = CutField(rest, ',');
+        panel.SetStatusWord(slot, status);
         panel.SetCount1(slot, first + "/" + second);
         panel.SetCount2(slot, rest);
         if (const auto colour = StatusColour(status)) panel.SetBoxColour(slot, *colour);

@@ -3,6 +3,7 @@
 // numbered in table order, 0 to 25). The window's widgets implement it; the
 // tests and fuzzers use a plain model.
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "platform/Rgb.h"
@@ -21,6 +22,15 @@ public:
     // Game slots only.
     virtual void SetPartyColour(std::size_t slot, Rgb colour) = 0;
     virtual void SetGuildColour(std::size_t slot, Rgb colour) = 0;
+
+    // The words behind the colours, for a panel that reports rather than
+    // paints; the window has no use for them. Each is called once a slot and
+    // read, before that slot's other changes; nullopt: the page has no line
+    // for the slot.
+    virtual void SetStatusWord(std::size_t /*slot*/, const std::optional<std::string>& /*word*/) {}
+    // Game slots only.
+    virtual void SetPartyWords(std::size_t /*slot*/, const std::optional<std::string>& /*party*/,
+                               const std::optional<std::string>& /*guild*/) {}
 };
 
 }  // namespace lookout

@@ -1,0 +1,20 @@
+#include "companion/Notification.h"
+
+namespace lookout {
+
+std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after) {
+    std::vector<std::string> sentences;
+    for (const Change& change : changes) {
+        if (change.kind != WordKind::State) continue;
+        const std::string now = ShownWord(change.now);
+        sentences.push_back(std::string(after.at(change.slot).key) + " is " + now + (now == "Good" ? " again" : "") +
+                            " (was " + ShownWord(change.was) + ")");
+    }
+    if (sentences.empty()) return std::nullopt;
+    if (sentences.size() == 1) return Notification{sentences.front(), ""};
+    Notification many{std::to_string(sentences.size()) + " servers changed", ""};
+    for (const std::string& sentence : sentences) many.body += (many.body.empty() ? "" : "\n") + sentence;
+    return many;
+}
+
+}  // namespace lookout

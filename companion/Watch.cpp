@@ -1,0 +1,32 @@
+#include "companion/Watch.h"
+
+#include "companion/Changes.h"
+#include "companion/Table.h"
+
+namespace lookout {
+
+void Watch::AfterRefresh(const Servers& servers, const FetchResult& status) {
+    if (status.failure) {
+        // Once, not at every tick; the panel keeps what it had.
+        if (!unreadable_) Line("status page unreadable: " + Describe(status));
+        unreadable_ = true;
+        return;
+    }
+    if (unreadable_) Line("status page readable again");
+    unreadable_ = false;
+    if (!shown_) {
+        out_ << FormatTable(servers) << std::flush;
+        shown_ = servers;
+        return;
+    }
+    const std::vector<Change> changes = ChangesBetween(*shown_, servers);
+    for (const Change& change : changes) Line(ChangeLine(change, servers));
+    if (notifier_) {
+        if (const auto notification = NotificationFor(changes, servers)) notifier_->Show(*notification);
+    }
+    shown_ = servers;
+}
+
+void Watch::Line(const std::string& text) { out_ << now_() << " " << text << std::endl; }
+
+}  // namespace lookout

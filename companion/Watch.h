@@ -1,0 +1,34 @@
+#pragma once
+// The watch after its first refresh: one line per change, each with a
+// timestamp, and a desktop notification for every refresh in which a state
+// word changed. The table is printed once, at the first status page read.
+#include <functional>
+#include <optional>
+#include <ostream>
+
+#include "companion/Notification.h"
+#include "companion/ServerState.h"
+#include "companion/TerminalFace.h"
+
+namespace lookout {
+
+class Watch {
+public:
+    // notifier may be null; now gives the timestamp of a line.
+    Watch(std::ostream& out, Notifier* notifier, std::function<std::string()> now)
+        : out_(out), notifier_(notifier), now_(std::move(now)) {}
+
+    // After every refresh: the servers and the status page's last fetch.
+    void AfterRefresh(const Servers& servers, const FetchResult& status);
+
+private:
+    void Line(const std::string& text);
+
+    std::ostream& out_;
+    Notifier* notifier_;
+    std::function<std::string()> now_;
+    std::optional<Servers> shown_;  // what the last lines were about
+    bool unreadable_ = false;
+};
+
+}  // namespace lookout
