@@ -8,7 +8,7 @@
 #include "platform/DisplayText.h"
 #include "platform/Fonts.h"
 #include "platform/Hints.h"
-#include "ui/TextLine.h"
+#include "platform/TextLine.h"
 
 namespace lookout {
 

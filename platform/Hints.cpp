@@ -1,6 +1,7 @@
 #include "platform/Hints.h"
 
-#include "platform/HintWindow.h"
+#include "platform/Fonts.h"
+#include "platform/TextPopup.h"
 
 namespace lookout {
 
@@ -10,6 +11,18 @@ constexpr int kOffsetX = 0, kOffsetY = 20;
 // The usual short pause before a hint appears.
 constexpr std::chrono::milliseconds kShowPause{500};
 }  // namespace
+
+TextPopupLook HintLook() {
+    // Three pixels of air left and right, two above and below, inside the frame.
+    return {.font = {GothicFont(), 12, FL_BLACK, false},
+            .background = fl_rgb_color(255, 255, 225),
+            .box = FL_BORDER_BOX,
+            .padWidth = 2 * 3 + 2,
+            .padHeight = 2 * 2 + 2,
+            .textLeft = 3 + 1,
+            .textTop = 2 + 1,
+            .keepOnScreen = true};
+}
 
 HintController::HintController(TimerService& timers) : timers_(timers) {}
 
@@ -47,8 +60,8 @@ void HintController::Dismiss(const Fl_Widget* owner) {
 bool HintController::Visible() const { return window_ && window_->shown(); }
 
 void HintController::Show() {
-    if (!window_) window_ = std::make_unique<HintWindow>();
-    window_->ShowText(text_, x_, y_);
+    if (!window_) window_ = std::make_unique<TextPopup>();
+    window_->Popup(text_, x_, y_, HintLook());
     timer_ = timers_.StartTimer(hidePause_, [this] {
         timer_ = 0;
         HideWindow();

@@ -13,7 +13,11 @@ class Fl_Widget;
 
 namespace lookout {
 
-class HintWindow;
+class TextPopup;
+struct TextPopupLook;
+
+// How a hint looks: pale yellow, framed, in the gothic face, kept on screen.
+TextPopupLook HintLook();
 
 class HintController {
 public:
@@ -38,7 +42,7 @@ public:
 
     bool Visible() const;
     const std::string& VisibleText() const { return text_; }
-    const HintWindow* Window() const { return window_.get(); }
+    const TextPopup* Window() const { return window_.get(); }
 
 private:
     void Show();
@@ -50,7 +54,7 @@ private:
     std::string text_;
     int x_ = 0, y_ = 0;
     TimerService::TimerId timer_ = 0;
-    std::unique_ptr<HintWindow> window_;
+    std::unique_ptr<TextPopup> window_;
 };
 
 }  // namespace lookout

@@ -4,7 +4,7 @@
 #include <FL/fl_draw.H>
 
 #include "platform/DisplayText.h"
-#include "ui/TextLine.h"
+#include "platform/TextLine.h"
 
 namespace lookout {
 

@@ -5,7 +5,7 @@
 
 #include <FL/Fl_Box.H>
 
-#include "ui/TextFont.h"
+#include "platform/TextFont.h"
 
 namespace lookout {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/DisplayText.h"
-#include "ui/TextLine.h"
+#include "platform/TextLine.h"
 
 namespace lookout {
 

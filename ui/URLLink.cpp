@@ -4,17 +4,17 @@
 #include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Window.H>
 
-#include "ui/HintForm.h"
+#include "platform/TextPopup.h"
 
 namespace lookout {
 
 namespace {
 
-std::unique_ptr<THintForm> MakeTopLevelHintForm() {
+std::unique_ptr<TextPopup> MakeTopLevelHintForm() {
     // A window made while a group is open would become that group's child.
     Fl_Group* const open = Fl_Group::current();
     Fl_Group::current(nullptr);
-    auto form = std::make_unique<THintForm>();
+    auto form = std::make_unique<TextPopup>();
     Fl_Group::current(open);
     return form;
 }
@@ -80,7 +80,16 @@ void TURLLink::MouseLeave() {
 
 void TURLLink::MouseMove(int screenX, int screenY) {
     if (!enableShowHint_ || hintShown_) return;
-    hint_->Popup(screenX + hintOffsetX_, screenY + hintOffsetY_, link_, hintFormFont_, hintFormColor_);
+    // One line, flat, 6 pixels wider and 3 higher than the text, drawn at (2, 2).
+    const TextPopupLook look{.font = hintFormFont_,
+                             .background = hintFormColor_,
+                             .box = FL_FLAT_BOX,
+                             .padWidth = 6,
+                             .padHeight = 3,
+                             .textLeft = 2,
+                             .textTop = 2,
+                             .keepOnScreen = false};
+    hint_->Popup(link_, screenX + hintOffsetX_, screenY + hintOffsetY_, look);
     hintShown_ = true;
 }
 

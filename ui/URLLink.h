@@ -6,12 +6,12 @@
 #include <string>
 
 #include "platform/ShellOpen.h"
+#include "platform/TextFont.h"
 #include "ui/Label.h"
-#include "ui/TextFont.h"
 
 namespace lookout {
 
-class THintForm;
+class TextPopup;
 
 enum TURLtype { tpURL = 0, tpMAIL = 1 };  // tpMAIL opens "mailto:" + Link
 
@@ -55,7 +55,7 @@ private:
     void MouseDown(int button);
     void HideHint();
 
-    std::unique_ptr<THintForm> hint_;
+    std::unique_ptr<TextPopup> hint_;
     bool hintShown_ = false;
     bool hovering_ = false;
     Fl_Color rememberedColor_;

@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "monitor/PanelWidgets.h"
-#include "platform/HintWindow.h"
+#include "platform/TextLine.h"
+#include "platform/TextPopup.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/Sjis.h"
@@ -113,6 +114,26 @@ TEST(SlotHints, ThePointerOverABoxItsLabelsAndIndicatorsIsOneVisit) {
     EXPECT_FALSE(hints.Visible());
     EXPECT_EQ(clock.Pending(), 0u);
     WarpPointer(1279, 799);  // out of every other test's way
+}
+
+TEST(HintLook, FramedWhereverItIsOneLineHighPerLineAndKeptOnScreen) {
+    TextPopup hint;
+    const int lineHeight = TextHeight(HintLook().font);
+    hint.Popup("a\n\nb", 300, 200, HintLook());  // the empty line counts
+    ASSERT_TRUE(WaitExposed(hint));
+    EXPECT_EQ(hint.h(), 3 * lineHeight + 6);
+    const RgbImage pixels = ReadWindow(hint);
+    EXPECT_EQ(pixels.At(0, 0), ToRgb(FL_BLACK)) << "the frame is drawn in the window, not at its screen place";
+    EXPECT_EQ(pixels.At(hint.w() - 1, hint.h() - 1), ToRgb(FL_BLACK));
+    EXPECT_EQ(pixels.At(1, 1), (Rgb{255, 255, 225}));
+    const auto ink = [](Rgb p) { return p.r < 100; };
+    EXPECT_GT(CountPixelsIf(pixels, 4, 3 + 2 * lineHeight, hint.w() - 8, lineHeight, ink), 0) << "the third line";
+    hint.hide();
+
+    hint.Popup("a", Fl::w() - 3, -9, HintLook());
+    ASSERT_TRUE(WaitExposed(hint));
+    EXPECT_EQ(ScreenOrigin(hint), std::make_pair(Fl::w() - hint.w(), 0));
+    hint.hide();
 }
 
 class MainWindowHints : public MainWindowFixture {};

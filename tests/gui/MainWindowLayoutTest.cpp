@@ -5,7 +5,7 @@
 #include "monitor/SlotTable.h"
 #include "platform/DisplayText.h"
 #include "platform/Fonts.h"
-#include "ui/TextLine.h"
+#include "platform/TextLine.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
 

@@ -8,11 +8,12 @@
 #include <string>
 
 #include "platform/Fonts.h"
-#include "platform/HintWindow.h"
+#include "platform/Hints.h"
 #include "platform/MessageBox.h"
+#include "platform/TextLine.h"
+#include "platform/TextPopup.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/Label.h"
-#include "ui/TextLine.h"
 
 namespace lookout {
 namespace {
@@ -44,8 +45,8 @@ TEST(AtSignTest, EveryKindOfTextShowsWhatFollowsTheAtSign) {
     }
     {
         SCOPED_TRACE("hint");
-        HintWindow hint;
-        hint.ShowText(kText, 40, 40);
+        TextPopup hint;
+        hint.Popup(kText, 40, 40, HintLook());
         ASSERT_TRUE(test::WaitExposed(hint));
         EXPECT_GT(InkRight(hint, 1, 1, hint.w() - 2, hint.h() - 2), beyondAt);
         hint.hide();

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/TextLine.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/TextLine.h"
 
 namespace lookout {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextLine.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/TextLine.h"
 
 namespace lookout {
 namespace {

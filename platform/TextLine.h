@@ -3,7 +3,7 @@
 // here: callers convert at the display boundary first.
 #include <string_view>
 
-#include "ui/TextFont.h"
+#include "platform/TextFont.h"
 
 namespace lookout {
 

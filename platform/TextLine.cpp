@@ -1,4 +1,4 @@
-#include "ui/TextLine.h"
+#include "platform/TextLine.h"
 
 #include <FL/fl_draw.H>
 #include <FL/x.H>

@@ -1,6 +1,6 @@
 #pragma once
-// A label's font as one value: face, size, colour and underline, the parts a
-// window's labels and link labels set together.
+// A text font as one value: face, size, colour and underline, the parts
+// labels, link labels and pop-ups set together.
 #include <FL/Enumerations.H>
 
 namespace lookout {
