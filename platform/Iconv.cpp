@@ -14,22 +14,25 @@ Iconv::Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
 Iconv::~Iconv() { iconv_close(cd_); }
 
 bool Iconv::Run(const char*& in, std::size_t& inLeft, std::string& out) const {
-    char buffer[4096];
-    while (inLeft > 0) {
-        char* dst = buffer;
-        std::size_t dstLeft = sizeof buffer;
+    // Straight into the result, grown when iconv runs out of room.
+    std::size_t used = out.size();
+    out.resize(used + inLeft + inLeft / 2 + 16);
+    for (;;) {
+        char* dst = out.data() + used;
+        std::size_t dstLeft = out.size() - used;
         const std::size_t rc = iconv(cd_, const_cast<char**>(&in), &inLeft, &dst, &dstLeft);
-        out.append(buffer, static_cast<std::size_t>(dst - buffer));
-        if (rc != static_cast<std::size_t>(-1)) break;
-        if (errno != E2BIG) return false;
+        used = out.size() - dstLeft;
+        if (rc != static_cast<std::size_t>(-1) || errno != E2BIG) {
+            out.resize(used);
+            return rc != static_cast<std::size_t>(-1);
+        }
+        out.resize(out.size() * 2);
     }
-    return true;
 }
 
 std::optional<std::string> Iconv::TryConvert(std::string_view text) const {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     std::string out;
-    out.reserve(text.size() * 3 / 2 + 4);
     const char* in = text.data();
     std::size_t inLeft = text.size();
     if (!Run(in, inLeft, out)) return std::nullopt;
@@ -39,7 +42,6 @@ std::optional<std::string> Iconv::TryConvert(std::string_view text) const {
 std::string Iconv::ConvertMarking(std::string_view text, std::string_view mark) const {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     std::string out;
-    out.reserve(text.size() * 3 / 2 + 4);
     const char* in = text.data();
     std::size_t inLeft = text.size();
     while (!Run(in, inLeft, out)) {

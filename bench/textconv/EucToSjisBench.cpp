@@ -1,6 +1,6 @@
 // Times EucToSjis on a 20 MB EUC-JP page against iconv(3) EUC-JP -> CP932 and
 // a memcpy of the same buffer, and prints how they compare.
-#include <iconv.h>
+
 #include <time.h>
 
 #include <algorithm>
@@ -9,10 +9,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "platform/Iconv.h"
 #include "textconv/EucToSjisKernels.h"
 #include "textconv/PzConv.h"
 
@@ -60,24 +62,12 @@ std::string MakePage(std::size_t size) {
 }
 
 std::string IconvToCp932(const std::string& euc) {
-    iconv_t cd = iconv_open("CP932", "EUC-JP");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        std::perror("iconv_open");
+    std::optional<std::string> out = lookout::Iconv("CP932", "EUC-JP").TryConvert(euc);
+    if (!out) {
+        std::fputs("iconv refused the page\n", stderr);
         std::exit(1);
     }
-    std::string out(euc.size(), '\0');
-    char* in = const_cast<char*>(euc.data());
-    std::size_t inLeft = euc.size();
-    char* dst = out.data();
-    std::size_t dstLeft = out.size();
-    const std::size_t rc = iconv(cd, &in, &inLeft, &dst, &dstLeft);
-    iconv_close(cd);
-    if (rc == static_cast<std::size_t>(-1) || inLeft != 0) {
-        std::perror("iconv");
-        std::exit(1);
-    }
-    out.resize(out.size() - dstLeft);
-    return out;
+    return *std::move(out);
 }
 
 // <chrono> does not build under the CP932 execution charset (it spells the
