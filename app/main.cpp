@@ -14,7 +14,7 @@
 #include "monitor/SettingsLocation.h"
 #include "monitor/Texts.h"
 #include "platform/FltkPump.h"
-#include "platform/Hints.h"
+#include "platform/HintController.h"
 #include "platform/MessageBox.h"
 #include "ui/About.h"
 

@@ -9,7 +9,7 @@
 #include "monitor/Texts.h"
 #include "platform/DisplayText.h"
 #include "platform/Fonts.h"
-#include "platform/Hints.h"
+#include "platform/HintController.h"
 #include "platform/MessageBox.h"
 #include "resources/FlImages.h"
 #include "ui/About.h"

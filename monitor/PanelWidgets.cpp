@@ -7,7 +7,7 @@
 
 #include "platform/DisplayText.h"
 #include "platform/Fonts.h"
-#include "platform/Hints.h"
+#include "platform/HintController.h"
 #include "platform/TextLine.h"
 
 namespace lookout {

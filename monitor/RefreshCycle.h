@@ -14,7 +14,7 @@
 #include "monitor/Settings.h"
 #include "monitor/StatusPanel.h"
 #include "net/HttpClient.h"
-#include "platform/WindowTimer.h"
+#include "platform/Timer.h"
 #include "textconv/PzConv.h"
 
 namespace lookout {

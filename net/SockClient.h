@@ -26,7 +26,7 @@
 
 #include "net/Resolver.h"
 #include "net/SockErrors.h"
-#include "platform/WindowTimer.h"
+#include "platform/Timer.h"
 #include "platform/Pump.h"
 
 namespace lookout {

@@ -1,5 +1,5 @@
 // Hints on a hand-driven clock: the short pause, the hide pause, the leave.
-#include "platform/Hints.h"
+#include "platform/HintController.h"
 
 #include <FL/Fl_Window.H>
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 #include "monitor/MainWindow.h"
 #include "platform/AtomicFile.h"
 #include "platform/FltkPump.h"
-#include "platform/Hints.h"
+#include "platform/HintController.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/Gui.h"
 

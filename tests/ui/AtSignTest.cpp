@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/Fonts.h"
-#include "platform/Hints.h"
+#include "platform/HintController.h"
 #include "platform/MessageBox.h"
 #include "platform/TextLine.h"
 #include "platform/TextPopup.h"

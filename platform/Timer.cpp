@@ -1,4 +1,4 @@
-#include "platform/WindowTimer.h"
+#include "platform/Timer.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/Hints.h"
+#include "platform/HintController.h"
 
 #include "platform/Fonts.h"
 #include "platform/TextPopup.h"
