@@ -10,7 +10,7 @@
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/Sjis.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 
 namespace lookout::test {
 namespace {

@@ -3,7 +3,7 @@
 #include "platform/Exception.h"
 #include "tests/gui/MainWindowFixture.h"
 #include "tests/support/Sjis.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 #include "ui/About.h"
 
 namespace lookout::test {

@@ -7,7 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/TextLine.h"
 #include "tests/gui/MainWindowFixture.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 
 namespace lookout::test {
 namespace {

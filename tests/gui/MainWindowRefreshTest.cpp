@@ -7,7 +7,7 @@
 #include "platform/DisplayText.h"
 #include "tests/support/PanelModel.h"
 #include "tests/support/Sjis.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 
 namespace lookout::test {
 namespace {

@@ -1,38 +1,78 @@
 #pragma once
-// Driving real FLTK windows in tests: waiting for a condition with a
-// watchdog, reading pixels back, and answering modal message boxes.
+// Driving real FLTK windows in tests under a bare X server (no window
+// manager): waiting for a condition or for a window to be on screen, with a
+// watchdog that turns a hang into a failure; reading pixels back; sending
+// pointer events; acting from inside a nested loop; answering message boxes.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
-#include <FL/fl_draw.H>
-#include <FL/x.H>
 
 #include <chrono>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/MessageBox.h"
 #include "platform/Rgb.h"
+#include "resources/RgbImage.h"
 
 namespace lookout::test {
 
 // Runs the event loop until done() holds; false when `limit` passed first.
 // The limit is a watchdog against hangs, not a timing assertion.
-inline bool RunUntil(const std::function<bool()>& done,
-                     std::chrono::milliseconds limit = std::chrono::milliseconds(20000)) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        Fl::wait(0.05);
-    }
-    return true;
-}
+bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::milliseconds(20000));
 
 // Everything pending drawn and on the server. Safe inside callbacks.
-inline void Settle() {
-    Fl::flush();
-    if (fl_display) XSync(fl_display, False);
-}
+void Settle();
+
+
+// Shows the window and processes events until it has been mapped and drawn.
+// Fails the test (and returns false) if that never happens.
+bool ShowAndWait(Fl_Window& window);
+// The same for a window that something else has shown.
+bool WaitExposed(Fl_Window& window);
+
+// Draws what is damaged, then reads the window's pixels back: all of them, or
+// the one at (x, y) of the client area.
+RgbImage ReadWindow(Fl_Window& window);
+Rgb PixelAt(Fl_Window& window, int x, int y);
+// Number of pixels inside the rectangle (window coordinates) that are of the
+// colour, or that satisfy the test (for antialiased text).
+int CountPixels(const RgbImage& image, int left, int top, int width, int height, Rgb colour);
+int CountPixelsIf(const RgbImage& image, int left, int top, int width, int height,
+                  const std::function<bool(Rgb)>& test);
+
+// The client area's top-left corner on the screen, as the X server has it.
+std::pair<int, int> ScreenOrigin(const Fl_Window& window);
+bool IsOverrideRedirect(const Fl_Window& window);
+// The name the desktop shows for the window when iconified (UTF-8).
+std::string IconName(const Fl_Window& window);
+
+// Moves the real pointer; the X server then reports the motion to FLTK.
+void WarpPointer(int screenX, int screenY);
+
+// Sends a pointer event to the widget with the pointer at the given screen
+// point (the widget's window-relative position follows from it).
+int SendPointer(Fl_Widget& widget, int event, int screenX, int screenY, int button = 0);
+
+// Runs body from inside the event loop of a blocking call (a modal dialog),
+// then calls stop; if body never gets to run, a watchdog fails the test and
+// calls stop instead, so a hang becomes a failure.
+class InsideLoop {
+public:
+    InsideLoop(std::function<void()> body, std::function<void()> stop);
+    ~InsideLoop();
+    bool Ran() const { return ran_; }
+
+private:
+    static void Run(void* self);
+    static void Watchdog(void* self);
+    std::function<void()> body_;
+    std::function<void()> stop_;
+    bool ran_ = false;
+};
+
+Rgb ToRgb(Fl_Color colour);
 
 // Runs `action` once from the event loop as soon as `ready()` holds: the way
 // to act while the window waits inside a nested loop (a fetch, a modal box).
@@ -60,15 +100,6 @@ private:
     std::function<void()> action_;
     bool done_ = false;
 };
-
-// The colour on screen at (x, y) of the window's client area.
-inline Rgb PixelAt(Fl_Window& window, int x, int y) {
-    Settle();
-    window.make_current();
-    unsigned char p[3] = {};
-    fl_read_image(p, x, y, 1, 1);
-    return Rgb{p[0], p[1], p[2]};
-}
 
 // Presses OK on every message box that opens, remembering its text.
 class MessageBoxAnswerer {

@@ -10,7 +10,7 @@
 #include "platform/Fonts.h"
 #include "resources/Credits.h"
 #include "resources/Pictures.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 
 namespace lookout {
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/TextLine.h"
 #include "platform/TextPopup.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 #include "ui/Label.h"
 
 namespace lookout {

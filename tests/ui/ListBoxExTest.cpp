@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/TextLine.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 
 namespace lookout {
 namespace {

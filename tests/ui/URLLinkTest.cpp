@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/TextLine.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 
 namespace lookout {
 namespace {

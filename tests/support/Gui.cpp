@@ -1,6 +1,6 @@
 // Fl_X (to see whether the server has exposed a window yet) is internal.
 #define FL_INTERNALS
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/support/Gui.h"
 
 // gtest before the X headers, whose macros (None, Bool) break it.
 #include <gtest/gtest.h>
@@ -19,6 +19,20 @@ constexpr double kWatchdogSeconds = 20.0;
 
 }  // namespace
 
+bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        Fl::wait(0.05);
+    }
+    return true;
+}
+
+void Settle() {
+    Fl::flush();
+    if (fl_display) XSync(fl_display, False);
+}
+
 bool ShowAndWait(Fl_Window& window) {
     window.show();
     return WaitExposed(window);
@@ -30,8 +44,7 @@ bool WaitExposed(Fl_Window& window) {
     for (int i = 0; i < 400; ++i) {
         Fl_X* x = Fl_X::i(&window);
         if (x && !x->wait_for_expose) {
-            Fl::flush();
-            XSync(fl_display, False);
+            Settle();
             return true;
         }
         Fl::wait(0.05);
@@ -41,8 +54,7 @@ bool WaitExposed(Fl_Window& window) {
 }
 
 RgbImage ReadWindow(Fl_Window& window) {
-    Fl::flush();
-    XSync(fl_display, False);
+    Settle();
     window.make_current();
     std::vector<uchar> bytes(static_cast<std::size_t>(window.w()) * window.h() * 3);
     fl_read_image(bytes.data(), 0, 0, window.w(), window.h());
@@ -54,6 +66,14 @@ RgbImage ReadWindow(Fl_Window& window) {
         }
     }
     return image;
+}
+
+Rgb PixelAt(Fl_Window& window, int x, int y) {
+    Settle();
+    window.make_current();
+    uchar p[3] = {};
+    fl_read_image(p, x, y, 1, 1);
+    return Rgb{p[0], p[1], p[2]};
 }
 
 int CountPixels(const RgbImage& image, int left, int top, int width, int height, Rgb colour) {
