@@ -12,6 +12,7 @@
 #include "companion/Options.h"
 #include "companion/SignalPipe.h"
 #include "monitor/Settings.h"
+#include "monitor/SettingsLocation.h"
 #include "monitor/Texts.h"
 #include "platform/DisplayText.h"
 #include "platform/Exception.h"
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
 
-    const std::string path = options.configPath.value_or(SettingsPath());
+    const std::string path = options.configPath.value_or(SettingsPathToRead());
     Settings settings;
     try {
         settings = LoadSettings(path);

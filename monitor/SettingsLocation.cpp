@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
+#include "monitor/Settings.h"
 #include "platform/AtomicFile.h"
 #include "platform/ExePath.h"
 #include "platform/NewFile.h"
@@ -39,6 +41,12 @@ void CreateUserSettings(const std::string& userDirectory, const std::string& sit
     const std::string bytes = ReadWholeFile(siteDefault);
     MakeDirectories(userDirectory);
     CreateFileOnce(path, bytes);
+}
+
+std::string SettingsPathToRead() {
+    std::string path = SettingsPath();
+    if (RunsInstalled() && ::access(path.c_str(), F_OK) != 0 && errno == ENOENT) path = LOOKOUT_SITE_SETTINGS;
+    return path;
 }
 
 void ProvideUserSettings() {

@@ -37,6 +37,12 @@ printf '$64\r\n0x64\r\n%s\n' "$urls" > /etc/lookout/SERVER.INI
 
 useradd -m "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
+# Before the window's first start lookout-status reads the site default.
+status=0
+runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin lookout-status > "$work/status.txt" || status=$?
+[ "$status" -le 2 ] && grep -q '^GameServer15 ' "$work/status.txt" ||
+  fail "lookout-status could not read the site default (exit $status)"
+[ -e "$home/.config/lookout/SERVER.INI" ] && fail "lookout-status made the user's SERVER.INI"
 runuser -u "$user" -- env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin lookout &
 app=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --class lookout 2>/dev/null | head -n 1) ||
@@ -59,4 +65,4 @@ ini=$home/.config/lookout/SERVER.INI
 [ "$(stat -c %U "$ini")" = "$user" ] || fail "$ini is not the user's"
 [ "$(cat "$ini")" = "$(printf '100\r\n100\r\n%s' "$urls")" ] || fail "the close did not write the position into $ini"
 [ "$(head -c 3 /etc/lookout/SERVER.INI)" = '$64' ] || fail "the site default was changed"
-echo "package check: installed, filled the window, wrote the position into $ini"
+echo "package check: installed, lookout-status read the site default, the window filled and wrote the position into $ini"
