@@ -62,19 +62,19 @@ inline Mask PairStarts(Mask openers) {
 // each lane, so that a partner sees its lead.
 inline __m128i ConvertBlock(__m128i v, __m128i before, __m128i leadLanes, __m128i partnerLanes) {
     // Lead: ((lead + 1) >> 1) + 0x30 below 0xDF, + 0x70 from 0xDF, which is
-    // the rounded average with 0x60 or 0xE0.
+    // the rounded average with 0x60 or 0xE0. Every other lane averages with
+    // itself and stays.
     const __m128i upperRows = _mm_cmpgt_epi8(v, Bytes(0xDE));
-    const __m128i high = _mm_avg_epu8(v, _mm_or_si128(Bytes(0x60), _mm_and_si128(upperRows, Bytes(0x80))));
+    const __m128i rowBase = _mm_or_si128(Bytes(0x60), _mm_and_si128(upperRows, Bytes(0x80)));
+    const __m128i averaged = _mm_avg_epu8(v, _mm_xor_si128(v, _mm_and_si128(leadLanes, _mm_xor_si128(v, rowBase))));
 
-    // Partner: the cell is partner - 0x80; + 0x7E after an even row, after an
-    // odd row + 0x1F for a cell below 0x60 (partner 0x80..0xDF), else + 0x20.
+    // Partner: the cell is partner - 0x80; + 0x7E after an even row, that is
+    // partner - 2, and after an odd row 0x5F less for a cell below 0x60
+    // (partner 0x80..0xDF), else 0x5E less.
     const __m128i oddRow = _mm_cmpeq_epi8(_mm_and_si128(before, Bytes(1)), Bytes(1));
     const __m128i lowCell = _mm_cmpgt_epi8(Bytes(0xE0), v);  // the mask counts as -1
-    const __m128i oddExtra = _mm_and_si128(oddRow, _mm_add_epi8(lowCell, Bytes(0xA2)));
-    const __m128i low = _mm_add_epi8(_mm_add_epi8(v, Bytes(0xFE)), oddExtra);
-
-    const __m128i kept = _mm_andnot_si128(_mm_or_si128(leadLanes, partnerLanes), v);
-    return _mm_or_si128(kept, _mm_or_si128(_mm_and_si128(leadLanes, high), _mm_and_si128(partnerLanes, low)));
+    const __m128i oddLess = _mm_and_si128(oddRow, _mm_sub_epi8(Bytes(0x5E), lowCell));
+    return _mm_add_epi8(averaged, _mm_and_si128(partnerLanes, _mm_sub_epi8(Bytes(0xFE), oddLess)));
 }
 
 }  // namespace lookout::textconv::block

@@ -2,7 +2,6 @@
 
 #if defined(__SSE2__)
 
-
 #include <cstddef>
 #include <cstdint>
 

@@ -12,10 +12,12 @@
 
 // Every block of 16 bytes converts in one step: the two-byte characters in
 // place, and the prefixes of half-width katakana, the only bytes that are
-// dropped, squeezed out with a byte shuffle. Where characters start is
-// worked out for four blocks at once, as bit masks of 64 bytes, so that the
-// one thing carried from chunk to chunk (is the first byte taken by the
-// character before?) costs little.
+// dropped, squeezed out with a byte shuffle. Every block goes through the
+// shuffle, kana or not: blocks with kana are scattered through a page, and
+// a branch on them costs more in mispredictions than the shuffle of the
+// others. Where characters start is worked out for four blocks at once, as
+// bit masks of 64 bytes, so that the one thing carried from chunk to chunk
+// (is the first byte taken by the character before?) costs little.
 
 namespace lookout::textconv {
 
@@ -25,16 +27,20 @@ using namespace block;
 
 constexpr std::size_t kChunk = 64;
 
-// For each set of dropped lanes among eight, the kept lanes in order.
-constexpr auto kKeptLanes = [] {
-    std::array<std::array<std::uint8_t, 8>, 256> table{};
+// For each set of dropped lanes among eight, the kept lanes in order, of
+// the low half of a block (first) and of the high half.
+using KeptLanes = std::array<std::array<std::uint8_t, 8>, 256>;
+constexpr KeptLanes KeptLanesFrom(std::uint8_t first) {
+    KeptLanes table{};
     for (unsigned dropped = 0; dropped < 256; ++dropped) {
         unsigned k = 0;
         for (std::uint8_t lane = 0; lane < 8; ++lane)
-            if (!(dropped >> lane & 1)) table[dropped][k++] = lane;
+            if (!(dropped >> lane & 1)) table[dropped][k++] = static_cast<std::uint8_t>(first + lane);
     }
     return table;
-}();
+}
+constexpr KeptLanes kKeptLow = KeptLanesFrom(0);
+constexpr KeptLanes kKeptHigh = KeptLanesFrom(8);
 
 
 #define LOOKOUT_SSSE3 __attribute__((target("ssse3,popcnt")))
@@ -55,8 +61,7 @@ LOOKOUT_SSSE3 inline __m128i Lanes(__m128i bits, int k) {
 // Writes the block without the lanes set in dropped; returns how many
 // bytes it wrote.
 LOOKOUT_SSSE3 inline unsigned StoreKept(std::uint8_t* dst, __m128i sjis, unsigned dropped) {
-    const __m128i high = _mm_add_epi8(LoadLow(kKeptLanes[dropped >> 8].data()), Bytes(8));
-    const __m128i order = _mm_unpacklo_epi64(LoadLow(kKeptLanes[dropped & 0xFF].data()), high);
+    const __m128i order = _mm_unpacklo_epi64(LoadLow(kKeptLow[dropped & 0xFF].data()), LoadLow(kKeptHigh[dropped >> 8].data()));
     const __m128i packed = _mm_shuffle_epi8(sjis, order);
     const unsigned lowKept = 8 - static_cast<unsigned>(__builtin_popcount(dropped & 0xFF));
     _mm_storel_epi64(reinterpret_cast<__m128i*>(dst), packed);
@@ -102,7 +107,7 @@ LOOKOUT_SSSE3 std::string EucToSjisSsse3(std::string_view euc) {
         }
         const std::uint64_t starts = PairStarts(openers & ~held);
         const std::uint64_t kana = starts & ~leadBytes;
-        const __m128i leads = _mm_cvtsi64_si128(static_cast<long long>(starts & leadBytes));
+        const __m128i leads = _mm_set_epi64x(0, static_cast<long long>(starts & leadBytes));
         held = starts >> 63;
 #pragma GCC unroll 4
         for (int k = 0; k < 4; ++k) {
@@ -110,12 +115,7 @@ LOOKOUT_SSSE3 std::string EucToSjisSsse3(std::string_view euc) {
             const __m128i sjis = ConvertBlock(v[k], _mm_alignr_epi8(v[k], last, 15), leadLanes,
                                               _mm_alignr_epi8(leadLanes, lastLeads, 15));
             const unsigned dropped = static_cast<unsigned>(kana >> 16 * k) & 0xFFFF;
-            if (kana == 0) {
-                Store(dst + o, sjis);
-                o += 16;
-            } else {
-                o += StoreKept(dst + o, sjis, dropped);
-            }
+            o += StoreKept(dst + o, sjis, dropped);
             last = v[k];
             lastLeads = leadLanes;
         }
