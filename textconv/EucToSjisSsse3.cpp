@@ -42,7 +42,6 @@ constexpr KeptLanes KeptLanesFrom(std::uint8_t first) {
 constexpr KeptLanes kKeptLow = KeptLanesFrom(0);
 constexpr KeptLanes kKeptHigh = KeptLanesFrom(8);
 
-
 #define LOOKOUT_SSSE3 __attribute__((target("ssse3,popcnt")))
 
 LOOKOUT_SSSE3 inline __m128i LoadLow(const std::uint8_t* p) {
@@ -85,7 +84,10 @@ LOOKOUT_SSSE3 std::string EucToSjisSsse3(std::string_view euc) {
     const std::size_t prefetchEnd = PrefetchEnd(n);
     std::size_t i = 0;
     std::size_t o = 0;
-    std::uint64_t held = 0;  // 1 when src[i] belongs to a character opened in the chunk before
+    // 1 when src[i] belongs to a character opened in the chunk before, and
+    // when that character is a two-byte one, src[i] its partner.
+    std::uint64_t held = 0;
+    std::uint64_t partnerHeld = 0;
     __m128i last = _mm_setzero_si128();       // the block before
     __m128i lastLeads = _mm_setzero_si128();  // and its lead lanes
     // Reads reach src[i + kChunk], one past the chunk. Output never runs
@@ -109,6 +111,7 @@ LOOKOUT_SSSE3 std::string EucToSjisSsse3(std::string_view euc) {
         const std::uint64_t kana = starts & ~leadBytes;
         const __m128i leads = _mm_set_epi64x(0, static_cast<long long>(starts & leadBytes));
         held = starts >> 63;
+        partnerHeld = held & ~(kana >> 63);
 #pragma GCC unroll 4
         for (int k = 0; k < 4; ++k) {
             const __m128i leadLanes = Lanes(leads, k);
@@ -121,10 +124,10 @@ LOOKOUT_SSSE3 std::string EucToSjisSsse3(std::string_view euc) {
         }
         i += kChunk;
     }
-    if (held) {
-        --i;  // the tail takes the straddling character again
-        if (_mm_extract_epi16(lastLeads, 7) & 0x8000) --o;  // a lead byte, already written
-    }
+    // The tail takes the straddling character again: a lead byte was
+    // written already, a katakana prefix was dropped.
+    i -= held;
+    o -= partnerHeld;
     out.resize(o);
     out += EucToSjisPlain(euc.substr(i));
     return out;
