@@ -133,6 +133,8 @@ int main() {
     };
 #if defined(__SSE2__)
     field.push_back({"  SSE2 loop", [&] { return lookout::textconv::EucToSjisSse2(page).size(); }});
+    if (lookout::textconv::Ssse3Usable())
+        field.push_back({"  SSSE3 loop", [&] { return lookout::textconv::EucToSjisSsse3(page).size(); }});
 #endif
     Race(field);
 

@@ -28,6 +28,7 @@ void ExpectSameAsPlain(const std::string& euc) {
     check("fastest loop", EucToSjisFast(euc));
 #if defined(__SSE2__)
     check("SSE2 loop", EucToSjisSse2(euc));
+    if (Ssse3Usable()) check("SSSE3 loop", EucToSjisSsse3(euc));
 #endif
 }
 
@@ -49,6 +50,20 @@ TEST(Kernel, EveryJisCodeAtEveryOffset) {
         if (i % 22 == 0) mixed += "\x8E\xB1\x8E\xDF";
     }
     ExpectSameAsPlain(mixed);
+}
+
+// Katakana, a prefix without a code, and a lead byte before a prefix, at
+// every offset of a 64-byte chunk and its neighbour, the prefix in the last
+// lane with its code in the next chunk or past the end.
+TEST(Kernel, KatakanaAcrossBlockAndChunkEdges) {
+    const std::string pieces[] = {"\x8E\xB1\x8E\xDF", "\x8E\x41", "\xA4\x8E\xB1", "\x8E\x8E\xA1", "\x8E"};
+    for (const std::string& piece : pieces)
+        for (std::size_t offset = 0; offset < 130; ++offset) {
+            SCOPED_TRACE("piece " + Hex(piece) + " at offset " + std::to_string(offset));
+            const std::string text = std::string(offset, 'a') + piece;
+            ExpectSameAsPlain(text);
+            ExpectSameAsPlain(text + std::string(70, 'b'));
+        }
 }
 
 // Random texts drawn from the byte classes the loops tell apart, weighted so
