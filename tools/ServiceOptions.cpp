@@ -1,5 +1,7 @@
 #include "tools/ServiceOptions.h"
 
+#include <algorithm>
+
 #include "platform/Exception.h"
 #include "platform/IntegerText.h"
 
@@ -7,6 +9,19 @@ namespace lookout::demo {
 
 const char* const kUsage =
     "usage: lookout-demo-service --port N [--port-file PATH] [--interval SECONDS] [--seed N] [--fault MODE]\n";
+const char* const kHelp =
+    "\n"
+    "A stand-in for the game's status service, on 127.0.0.1, for the demo and the tests.\n"
+    "  --port N          the port to listen on; 0 takes a free one\n"
+    "  --port-file PATH  write the port there once listening\n"
+    "  --interval S      the refresh interval served as /loadtime.txt (default 10)\n"
+    "  --seed N          the seed of the changing pages (default 1)\n"
+    "  --fault MODE      misbehave from the start: slow, silent, reset, notfound, ...\n"
+    "  --help            print this and exit\n"
+    "\n"
+    "While it runs, GET /control/fault?mode=M[&path=SUFFIX] switches a fault on,\n"
+    "mode=normal switches it off, and /control/state lists the faults.\n"
+    "Ctrl+C or SIGTERM stops it.\n";
 
 namespace {
 
@@ -23,6 +38,10 @@ std::int32_t Number(const std::string& option, const std::string& text, std::int
 ServiceOptions ParseServiceOptions(const std::vector<std::string>& args) {
     ServiceOptions options;
     bool havePort = false;
+    if (std::ranges::find(args, "--help") != args.end() || std::ranges::find(args, "-h") != args.end()) {
+        options.help = true;
+        return options;
+    }
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (i + 1 >= args.size()) throw Exception(option + " wants a value");

@@ -15,6 +15,11 @@ int main(int argc, char** argv) {
     using namespace lookout::demo;
     try {
         const ServiceOptions options = ParseServiceOptions(std::vector<std::string>(argv + 1, argv + argc));
+        if (options.help) {
+            std::fputs(kUsage, stdout);
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
         const int stopFd = InstallStopSignals();
         DemoService service(options.settings);
         if (!options.portFile.empty()) WritePortFile(options.portFile, service.Port());

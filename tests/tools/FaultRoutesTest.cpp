@@ -229,6 +229,7 @@ TEST(ServiceOptions, CommandLineIsReadStrictly) {
     EXPECT_EQ(o.settings.seed, 99u);
     EXPECT_EQ(o.settings.fault.mode, FaultMode::Slow);
     EXPECT_EQ(o.settings.fault.pause, milliseconds(3000));
+    EXPECT_TRUE(ParseServiceOptions({"--port", "x", "--help"}).help);  // wins over what else is wrong
 
     const std::vector<std::vector<std::string>> bad = {
         {},                                    // no port
