@@ -64,7 +64,9 @@ LOOKOUT_SSSE3 inline unsigned StoreKept(std::uint8_t* dst, __m128i sjis, unsigne
     const __m128i packed = _mm_shuffle_epi8(sjis, order);
     const unsigned lowKept = 8 - static_cast<unsigned>(__builtin_popcount(dropped & 0xFF));
     _mm_storel_epi64(reinterpret_cast<__m128i*>(dst), packed);
-    _mm_storeh_pd(reinterpret_cast<double*>(dst + lowKept), _mm_castsi128_pd(packed));
+    // The high half through an unaligned 64-bit store (movhpd's double* may
+    // not point at an odd address).
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + lowKept), _mm_unpackhi_epi64(packed, packed));
     return 16 - static_cast<unsigned>(__builtin_popcount(dropped));
 }
 
