@@ -42,8 +42,10 @@ ServiceOptions ParseServiceOptions(const std::vector<std::string>& args) {
         options.help = true;
         return options;
     }
+    static const std::vector<std::string> known = {"--port", "--port-file", "--interval", "--seed", "--fault"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (std::ranges::find(known, option) == known.end()) throw Exception("unknown option " + option);
         if (i + 1 >= args.size()) throw Exception(option + " wants a value");
         const std::string& value = args[++i];
         if (option == "--port") {
@@ -60,8 +62,6 @@ ServiceOptions ParseServiceOptions(const std::vector<std::string>& args) {
             if (!mode) throw Exception("unknown fault mode '" + value + "'");
             options.settings.fault.mode = *mode;
             options.settings.fault.pause = DefaultPause(*mode);
-        } else {
-            throw Exception("unknown option " + option);
         }
     }
     if (!havePort) throw Exception("--port is required");

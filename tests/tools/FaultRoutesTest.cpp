@@ -231,18 +231,27 @@ TEST(ServiceOptions, CommandLineIsReadStrictly) {
     EXPECT_EQ(o.settings.fault.pause, milliseconds(3000));
     EXPECT_TRUE(ParseServiceOptions({"--port", "x", "--help"}).help);  // wins over what else is wrong
 
-    const std::vector<std::vector<std::string>> bad = {
-        {},                                    // no port
-        {"--port"},                            // no value
-        {"--port", "65536"},                   //
-        {"--port", "80x"},                     //
-        {"--port", "0", "--fault", "refused"}, // not a page fault
-        {"--port", "0", "--colour", "red"},    //
-        {"--port", "0", "--interval", "-1"},   //
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } bad[] = {
+        {{}, "--port is required"},
+        {{"--port"}, "--port wants a value"},
+        {{"--port", "65536"}, "--port wants a number from 0 to 65535, not '65536'"},
+        {{"--port", "80x"}, "--port wants a number from 0 to 65535, not '80x'"},
+        {{"--port", "0", "--fault", "refused"}, "unknown fault mode 'refused'"},  // not a page fault
+        {{"--port", "0", "--colour", "red"}, "unknown option --colour"},
+        {{"--port", "0", "--bogus"}, "unknown option --bogus"},  // last, without a value
+        {{"--port", "0", "--interval", "-1"}, "--interval wants a number from 0 to 2000000, not '-1'"},
     };
-    for (const auto& args : bad) {
-        SCOPED_TRACE(testing::PrintToString(args));
-        EXPECT_THROW(ParseServiceOptions(args), Exception);
+    for (const auto& c : bad) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        try {
+            ParseServiceOptions(c.args);
+            ADD_FAILURE() << "accepted";
+        } catch (const Exception& error) {
+            EXPECT_EQ(error.Message(), c.message);
+        }
     }
 }
 
