@@ -10,7 +10,6 @@
 #include "monitor/Settings.h"
 #include "platform/AtomicFile.h"
 #include "platform/ExePath.h"
-#include "platform/NewFile.h"
 
 namespace lookout {
 

@@ -112,6 +112,11 @@ void WriteInPlace(const std::string& target, const std::string& bytes, const std
         Fail(path);
 }
 
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path) {
@@ -150,6 +155,32 @@ void RewriteFile(const std::string& path, const std::string& bytes) {
     const std::string name = target.substr(slash + 1);
     RemoveStaleTemporaries(folder, name);
     if (!ReplaceByRename(target, folder, name, st, bytes, path)) WriteInPlace(target, bytes, path);
+}
+
+void MakeDirectories(const std::string& directory) {
+    // Each prefix ending before a '/', then the whole path.
+    for (std::size_t end = directory.find('/', 1);; end = directory.find('/', end + 1)) {
+        const std::string part = directory.substr(0, end);
+        if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0 && !(errno == EEXIST && IsDirectory(part)))
+            Fail(directory);
+        if (end == std::string::npos) return;
+    }
+}
+
+bool CreateFileOnce(const std::string& path, const std::string& bytes) {
+    // The process id keeps simultaneous creators apart; a file of that name is
+    // a leftover of an earlier process that ended half-way.
+    const std::string temp = path + ".new-" + std::to_string(::getpid());
+    ::unlink(temp.c_str());
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.get() < 0) Fail(path);
+    const bool written = WriteAll(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0 && fd.Close();
+    const int linked = written ? ::link(temp.c_str(), path.c_str()) : -1;
+    const int linkError = errno;
+    ::unlink(temp.c_str());
+    if (linked == 0) return true;
+    if (written && linkError == EEXIST) return false;
+    Fail(path);
 }
 
 }  // namespace lookout
