@@ -10,13 +10,13 @@
 #include "companion/Companion.h"
 #include "companion/DesktopNotifier.h"
 #include "companion/Options.h"
-#include "companion/SignalPipe.h"
 #include "monitor/Settings.h"
 #include "monitor/SettingsLocation.h"
 #include "monitor/Texts.h"
 #include "platform/DisplayText.h"
 #include "platform/Exception.h"
 #include "platform/PollPump.h"
+#include "platform/SignalPipe.h"
 
 int main(int argc, char** argv) {
     using namespace lookout;

@@ -1,14 +1,16 @@
 // lookout-demo-service: a stand-in for the status service on 127.0.0.1, for
 // the demo and for tests.
+#include <signal.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/Exception.h"
+#include "platform/SignalPipe.h"
 #include "tools/DemoService.h"
 #include "tools/PortFile.h"
 #include "tools/ServiceOptions.h"
-#include "tools/StopSignal.h"
 
 int main(int argc, char** argv) {
     using namespace lookout;
@@ -20,14 +22,16 @@ int main(int argc, char** argv) {
             std::fputs(kHelp, stdout);
             return 0;
         }
-        const int stopFd = InstallStopSignals();
+        // A client that goes away mid-reply must not end the service.
+        ::signal(SIGPIPE, SIG_IGN);
+        const SignalPipe stop;
         DemoService service(options.settings);
         if (!options.portFile.empty()) WritePortFile(options.portFile, service.Port());
         std::printf("lookout-demo-service listening on http://127.0.0.1:%d/ (seed %llu, interval %d s)\n",
                     service.Port(), static_cast<unsigned long long>(options.settings.seed),
                     options.settings.intervalSeconds);
         std::fflush(stdout);
-        service.Run(stopFd);
+        service.Run(stop.Fd());
         return 0;
     } catch (const Exception& e) {
         std::fprintf(stderr, "lookout-demo-service: %s\n%s", e.what(), kUsage);

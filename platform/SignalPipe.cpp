@@ -1,11 +1,14 @@
-#include "companion/SignalPipe.h"
+#include "platform/SignalPipe.h"
 
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <system_error>
+#include <cstring>
+#include <string>
+
+#include "platform/Exception.h"
 
 namespace lookout {
 
@@ -25,17 +28,9 @@ void OnSignal(int signal) {
 
 }  // namespace
 
-SignalPipe::SignalPipe(Pump& pump, std::function<void(int signal)> onSignal)
-    : pump_(pump), onSignal_(std::move(onSignal)) {
-    if (pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0) throw std::system_error(errno, std::generic_category(), "pipe2");
+SignalPipe::SignalPipe() {
+    if (pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0) throw Exception(std::string("pipe: ") + std::strerror(errno));
     g_writeFd = fds_[1];
-    pump_.Watch(fds_[0], kReadable, [this](unsigned) {
-        unsigned char number = 0;
-        while (read(fds_[0], &number, 1) == 1) {
-            if (received_ == 0) received_ = number;
-        }
-        if (received_ != 0) onSignal_(received_);
-    });
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
@@ -43,9 +38,24 @@ SignalPipe::SignalPipe(Pump& pump, std::function<void(int signal)> onSignal)
     for (int i = 0; i < 2; ++i) sigaction(kSignals[i], &action, &g_previous[i]);
 }
 
+SignalPipe::SignalPipe(Pump& pump, std::function<void(int signal)> onSignal)
+    : SignalPipe() {
+    pump_ = &pump;
+    onSignal_ = std::move(onSignal);
+    pump.Watch(fds_[0], kReadable, [this](unsigned) { Drain(); });
+}
+
+void SignalPipe::Drain() {
+    unsigned char number = 0;
+    while (read(fds_[0], &number, 1) == 1) {
+        if (received_ == 0) received_ = number;
+    }
+    if (received_ != 0) onSignal_(received_);
+}
+
 SignalPipe::~SignalPipe() {
     for (int i = 0; i < 2; ++i) sigaction(kSignals[i], &g_previous[i], nullptr);
-    pump_.Unwatch(fds_[0]);
+    if (pump_) pump_->Unwatch(fds_[0]);
     g_writeFd = -1;
     close(fds_[0]);
     close(fds_[1]);

@@ -1,0 +1,39 @@
+#pragma once
+// SIGINT and SIGTERM as a readable descriptor: the handler only writes the
+// signal's number into a non-blocking pipe, so a loop reacts from its own
+// wait, also in the middle of a fetch, never inside a system call. Given a
+// pump, the pipe is watched there and onSignal runs from the loop. One
+// instance at a time; the previous handlers come back with its end.
+#include <functional>
+
+#include "platform/Pump.h"
+
+namespace lookout {
+
+class SignalPipe {
+public:
+    // For a loop of its own, which polls Fd().
+    SignalPipe();
+    SignalPipe(Pump& pump, std::function<void(int signal)> onSignal);
+    ~SignalPipe();
+    SignalPipe(const SignalPipe&) = delete;
+    SignalPipe& operator=(const SignalPipe&) = delete;
+
+    // Readable once a signal has arrived.
+    int Fd() const { return fds_[0]; }
+    // The first signal that arrived, 0 before any (as the pump's watch saw it).
+    int Received() const { return received_; }
+
+private:
+    void Drain();
+
+    Pump* pump_ = nullptr;
+    std::function<void(int)> onSignal_;
+    int fds_[2] = {-1, -1};
+    int received_ = 0;
+};
+
+// Ends the process the way the signal itself would have, so the shell sees it.
+[[noreturn]] void DieOfSignal(int signal);
+
+}  // namespace lookout
