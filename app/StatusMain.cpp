@@ -12,7 +12,7 @@
 #include "companion/Options.h"
 #include "monitor/Settings.h"
 #include "monitor/SettingsLocation.h"
-#include "monitor/Texts.h"
+#include "refresh/Texts.h"
 #include "platform/DisplayText.h"
 #include "platform/Exception.h"
 #include "platform/PollPump.h"

@@ -9,13 +9,13 @@
 
 #include <memory>
 
-#include "monitor/MainWindow.h"
+#include "window/MainWindow.h"
 #include "monitor/Settings.h"
 #include "monitor/SettingsLocation.h"
-#include "monitor/Texts.h"
-#include "platform/FltkPump.h"
-#include "platform/HintController.h"
-#include "platform/MessageBox.h"
+#include "refresh/Texts.h"
+#include "toolkit/FltkPump.h"
+#include "toolkit/HintController.h"
+#include "toolkit/MessageBox.h"
 #include "ui/About.h"
 
 int main() {

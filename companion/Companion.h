@@ -10,7 +10,7 @@
 #include "companion/PanelRecorder.h"
 #include "companion/TerminalFace.h"
 #include "companion/Watch.h"
-#include "monitor/RefreshCycle.h"
+#include "refresh/RefreshCycle.h"
 
 namespace lookout {
 

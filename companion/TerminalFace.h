@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "monitor/RefreshFace.h"
+#include "refresh/RefreshFace.h"
 
 namespace lookout {
 

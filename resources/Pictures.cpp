@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "resources/Credits.h"
+#include "credits/Credits.h"
 #include "resources/PixelFont.h"
 
 namespace lookout {

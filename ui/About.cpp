@@ -3,8 +3,8 @@
 #include <FL/Fl.H>
 
 #include "platform/DisplayText.h"
-#include "platform/Fonts.h"
-#include "resources/Credits.h"
+#include "toolkit/Fonts.h"
+#include "credits/Credits.h"
 #include "resources/FlImages.h"
 #include "ui/AboutTexts.h"
 

@@ -4,7 +4,7 @@
 #include <FL/fl_draw.H>
 
 #include "platform/DisplayText.h"
-#include "platform/TextLine.h"
+#include "toolkit/TextLine.h"
 
 namespace lookout {
 

@@ -5,7 +5,7 @@
 
 #include <FL/Fl_Box.H>
 
-#include "platform/TextFont.h"
+#include "toolkit/TextFont.h"
 
 namespace lookout {
 

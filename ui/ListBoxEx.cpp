@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/DisplayText.h"
-#include "platform/TextLine.h"
+#include "toolkit/TextLine.h"
 
 namespace lookout {
 

@@ -4,7 +4,7 @@
 #include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Window.H>
 
-#include "platform/TextPopup.h"
+#include "toolkit/TextPopup.h"
 
 namespace lookout {
 

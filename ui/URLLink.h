@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/ShellOpen.h"
-#include "platform/TextFont.h"
+#include "toolkit/TextFont.h"
 #include "ui/Label.h"
 
 namespace lookout {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "monitor/SlotTable.h"
-#include "platform/Fonts.h"
+#include "toolkit/Fonts.h"
 
 namespace {
 

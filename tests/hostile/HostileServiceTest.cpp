@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "monitor/SlotTable.h"
-#include "tests/gui/MainWindowFixture.h"
+#include "tests/window/MainWindowFixture.h"
 
 namespace lookout::test {
 namespace {

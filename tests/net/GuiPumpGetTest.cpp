@@ -6,7 +6,7 @@
 
 #include "LoopbackServers.h"
 #include "net/HttpClient.h"
-#include "platform/FltkPump.h"
+#include "toolkit/FltkPump.h"
 
 namespace lookout {
 namespace {

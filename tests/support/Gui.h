@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/MessageBox.h"
+#include "toolkit/MessageBox.h"
 #include "platform/Rgb.h"
 #include "resources/RgbImage.h"
 

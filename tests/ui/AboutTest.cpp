@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Fonts.h"
-#include "resources/Credits.h"
+#include "toolkit/Fonts.h"
+#include "credits/Credits.h"
 #include "resources/Pictures.h"
 #include "tests/support/Gui.h"
 

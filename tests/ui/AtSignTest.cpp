@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/Fonts.h"
-#include "platform/HintController.h"
-#include "platform/MessageBox.h"
-#include "platform/TextLine.h"
-#include "platform/TextPopup.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/HintController.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/TextLine.h"
+#include "toolkit/TextPopup.h"
 #include "tests/support/Gui.h"
 #include "ui/Label.h"
 

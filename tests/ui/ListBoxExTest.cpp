@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/TextLine.h"
+#include "toolkit/TextLine.h"
 #include "tests/support/Gui.h"
 
 namespace lookout {

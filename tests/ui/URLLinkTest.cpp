@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/TextLine.h"
+#include "toolkit/TextLine.h"
 #include "tests/support/Gui.h"
 
 namespace lookout {

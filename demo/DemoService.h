@@ -1,0 +1,49 @@
+#pragma once
+// The demo status service: one thread, one poll loop, any number of
+// connections, each answered from the pages of the moment and the fault table.
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "demo/Connection.h"
+#include "demo/FaultTable.h"
+#include "demo/Listener.h"
+
+namespace lookout::demo {
+
+struct ServiceSettings {
+    int port = 0;
+    int intervalSeconds = 10;  // served as /loadtime.txt; also the length of a time step
+    std::uint64_t seed = 1;
+    Fault fault;  // for every page at start
+};
+
+class DemoService {
+public:
+    // Listens at once; raises Exception when the port cannot be had.
+    explicit DemoService(const ServiceSettings& settings);
+
+    int Port() const { return listener_.Port(); }
+    // Serves until `stopFd` becomes readable.
+    void Run(int stopFd);
+
+private:
+    Answer Route(const Request& request, Clock::time_point now);
+    std::uint64_t StepAt(Clock::time_point now) const;
+    void AcceptAll(Clock::time_point now);
+    void KeepListenerOpen(Clock::time_point now);
+
+    ServiceSettings settings_;
+    Listener listener_;
+    FaultTable faults_;
+    std::string addressPage_;
+    Clock::time_point start_;
+    std::optional<Clock::time_point> reopenAt_;  // set while connections are refused
+    bool reopenFailed_ = false;                  // the port was taken at the last try
+    std::list<std::unique_ptr<Connection>> connections_;
+    std::uint64_t accepted_ = 0;
+};
+
+}  // namespace lookout::demo

@@ -1,0 +1,87 @@
+#pragma once
+// The refresh cycle without a window: the interval page, the address page
+// once, then the status and party pages on every tick of the window timer
+// and on Reload. It owns the settings texts, the HTTP client, the timer and
+// the converter, and shows itself only through a RefreshFace and the panel.
+//
+// Every GET blocks while the pump keeps dispatching, so ticks, clicks and the
+// close may arrive inside one. The client serves one request at a time: a tick
+// or Reload that comes while a GET waits is dropped (the next one refreshes).
+#include <cstdint>
+#include <string>
+
+#include "refresh/RefreshFace.h"
+#include "monitor/Settings.h"
+#include "monitor/StatusPanel.h"
+#include "net/HttpClient.h"
+#include "platform/Timer.h"
+#include "textconv/PzConv.h"
+
+namespace lookout {
+
+class Pump;
+
+class RefreshCycle {
+public:
+    static constexpr int kFetchTimeOut = 20000;  // ms
+
+    // The settings texts come from settings; HTTP gets TimeOut 20000 and the
+    // hook HTTPAboutToSend; TIMER starts disabled.
+    RefreshCycle(Pump& pump, StatusPanel& panel, RefreshFace& face, const Settings& settings);
+    // The same with the window timer on clock (the tests' controllable time).
+    RefreshCycle(Pump& pump, TimerService& clock, StatusPanel& panel, RefreshFace& face,
+                 const Settings& settings);
+    RefreshCycle(const RefreshCycle&) = delete;
+    RefreshCycle& operator=(const RefreshCycle&) = delete;
+
+    // The activation sequence. The address page's list-index error leaves it
+    // and the later steps do not run.
+    void FormActivate();
+    // FormActivate as a window event: an escaping error goes to the error box.
+    void Activate();
+    void FetchLoadTime();
+    void FetchAddressHints();
+    void FetchServerStatus();
+    void FetchPartyStatus();
+    void TIMERTimer();
+    void B_ReloadClick();
+    void HTTPAboutToSend(THttpClient& sender);
+
+    std::string PageUrl(Page page) const;
+    std::string SiteUrl() const;  // StatusBaseUrl + UrlSuffix
+
+    // From now on no fetch starts and no message is shown; the timer stops; a
+    // waiting fetch is cancelled and unwinds (the owner destroys the cycle only
+    // after it did).
+    void Close();
+    bool Closing() const { return closing_; }
+    bool Busy() const { return HTTP.Busy(); }  // a GET is on the stack
+
+    const std::string& LoadTime() const { return loadTime_; }
+    TTimer& Timer() { return TIMER; }
+    const TTimer& Timer() const { return TIMER; }
+    THttpClient& Http() { return HTTP; }
+    const THttpClient& Http() const { return HTTP; }
+
+private:
+    void SetNormalCaption();
+    // The status and party pages: caption and buttons around one fetch whose
+    // body the reader turns into panel changes.
+    using PageReader = void (*)(std::string_view body, StatusPanel& panel);
+    void RefreshPanel(const std::string& caption, Page page, PageReader read);
+    // One GET; false when it failed or the cycle is closing.
+    bool TryGet(Page page);
+
+    StatusPanel& panel_;
+    RefreshFace& face_;
+    std::string loadTime_;
+    const std::string statusBaseUrl_;
+    const std::string mapBaseUrl_;
+    const std::string urlSuffix_;
+    THttpClient HTTP;
+    TTimer TIMER;
+    TPzConv PZ;
+    bool closing_ = false;
+};
+
+}  // namespace lookout

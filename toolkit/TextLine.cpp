@@ -1,0 +1,42 @@
+#include "toolkit/TextLine.h"
+
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include <cmath>
+
+namespace lookout {
+
+namespace {
+
+void Select(const TFont& font) {
+    // Measuring may happen before any window is shown; Xft needs the display.
+    fl_open_display();
+    fl_font(font.face, font.size);
+}
+
+int Width(std::string_view utf8) {
+    return static_cast<int>(std::lround(fl_width(utf8.data(), static_cast<int>(utf8.size()))));
+}
+
+}  // namespace
+
+int TextWidth(std::string_view utf8, const TFont& font) {
+    Select(font);
+    return Width(utf8);
+}
+
+int TextHeight(const TFont& font) {
+    Select(font);
+    return fl_height();
+}
+
+void DrawTextLine(std::string_view utf8, const TFont& font, Fl_Color color, int left, int top) {
+    fl_font(font.face, font.size);
+    fl_color(color);
+    const int baseline = top + fl_height() - fl_descent();
+    fl_draw(utf8.data(), static_cast<int>(utf8.size()), left, baseline);
+    if (font.underline && !utf8.empty()) fl_xyline(left, baseline + 1, left + Width(utf8) - 1);
+}
+
+}  // namespace lookout
