@@ -48,9 +48,14 @@ int main(int argc, char** argv) {
     PollPump pump;
     Companion companion(pump, pump, settings, std::cout, std::cerr);
     SignalPipe signals(pump, [&](int) { companion.Stop(); });
-    std::unique_ptr<DesktopNotifier> notifier;
-    if (options.notify)
-        notifier = std::make_unique<DesktopNotifier>([&](const std::string& line) { companion.Complain(line); });
+    std::unique_ptr<Notifier> notifier;
+    try {
+        if (options.notify)
+            notifier = MakeDesktopNotifier([&](const std::string& line) { companion.Complain(line); });
+    } catch (const Exception& error) {
+        std::cerr << "lookout-status: " << error.Message() << "\n";
+        return kExitUnknown;
+    }
 
     int status = kExitUnknown;
     if (!options.watch) {

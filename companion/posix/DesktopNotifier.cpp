@@ -8,6 +8,10 @@ namespace {
 constexpr const char* kAppName = "lookout-status";
 }  // namespace
 
+std::unique_ptr<Notifier> MakeDesktopNotifier(std::function<void(const std::string&)> report) {
+    return std::make_unique<DesktopNotifier>(std::move(report));
+}
+
 DesktopNotifier::DesktopNotifier(std::function<void(const std::string&)> report) : report_(std::move(report)) {
     // notify_init only records the name; the bus is first used by a Show.
     notify_init(kAppName);
