@@ -38,20 +38,14 @@ public:
     // How Site and the links are opened (tests catch the target).
     void SetShellOpener(ShellOpener opener) { shellOpen_ = std::move(opener); }
 
-    // The window's operations; the refresh cycle's are the core's.
-    void FormActivate() { core_->FormActivate(); }
-    void FetchLoadTime() { core_->FetchLoadTime(); }
-    void FetchAddressHints() { core_->FetchAddressHints(); }
-    void FetchServerStatus() { core_->FetchServerStatus(); }
-    void FetchPartyStatus() { core_->FetchPartyStatus(); }
-    void TIMERTimer() { core_->TIMERTimer(); }
+    // The window's own event handlers. The activation sequence, the timer,
+    // the fetches and the request hook are the core's (RefreshCycle).
     void B_ReloadClick() { core_->B_ReloadClick(); }
     void B_JumpUrlClick();
     void B_AboutClick();
     // Writes the position back and closes; a position that cannot be written
     // is reported in the error box, and the window closes all the same.
     void FormClose();
-    void HTTPAboutToSend(THttpClient& sender) { core_->HTTPAboutToSend(sender); }
 
     RefreshCycle& Core() { return *core_; }
     // Read-only views for the program's tests.

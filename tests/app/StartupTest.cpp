@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/TempDir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,13 +28,9 @@ std::string Shell(const std::string& command) {
 }
 
 struct Startup : ::testing::Test {
-    fs::path dir;
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "lookout-start-XXXXXX").string();
-        dir = mkdtemp(pattern.data());
-        fs::copy_file(LOOKOUT_BINARY, dir / "lookout");
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    lookout::test::TempDir temp{"lookout-start"};
+    fs::path dir = temp.Path();
+    void SetUp() override { fs::copy_file(LOOKOUT_BINARY, dir / "lookout"); }
 };
 
 TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxSayWhyAndExitOne) {

@@ -14,19 +14,18 @@
 #include "toolkit/HintController.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/Gui.h"
+#include "tests/support/TempDir.h"
 
 namespace lookout::test {
 
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lookout-gui-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
+        dir_ = temp_.String();
         iniPath_ = dir_ + "/SERVER.INI";
     }
     void TearDown() override {
         window_.reset();
-        std::filesystem::remove_all(dir_);
     }
 
     void WriteIni(const std::string& bytes) { std::ofstream(iniPath_, std::ios::binary) << bytes; }
@@ -47,6 +46,7 @@ protected:
     FltkPump pump_;
     HintController hints_{pump_};
     MessageBoxAnswerer answerer_;
+    TempDir temp_{"lookout-gui"};
     std::string dir_, iniPath_;
     std::unique_ptr<TLOOK_MAIN> window_;
     std::vector<std::string> opened_;
