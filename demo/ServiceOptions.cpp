@@ -35,8 +35,7 @@ std::string Help() {
            "               wait between bytes; refused, how long\n"
            "  to=URL       redirect: where to (URL-encoded); by default the same path\n"
            "mode=normal switches a fault off. The modes, for --fault and mode= alike:\n" +
-           FaultModesHelp() +
-           "Ctrl+C or SIGTERM stops it.\n";
+           FaultModesHelp() + "Ctrl+C or SIGTERM stops it.\n";
 }
 
 namespace {

@@ -239,7 +239,8 @@ TEST(ServiceOptions, CommandLineIsReadStrictly) {
         const ServiceOptions withMode = ParseServiceOptions({"--port", "0", "--fault", mode});
         EXPECT_EQ(withMode.settings.fault.mode, FaultByName(mode));
         FaultTable table;
-        EXPECT_TRUE(AnswerControl(Get("/control/fault", std::string("mode=") + mode), table).reply.starts_with("HTTP/1.0 200 "));
+        EXPECT_TRUE(AnswerControl(Get("/control/fault", std::string("mode=") + mode), table)
+                        .reply.starts_with("HTTP/1.0 200 "));
         EXPECT_NE(Help().find("  " + std::string(mode) + " "), std::string::npos) << "--help lists it";
     }
     EXPECT_TRUE(ParseServiceOptions({"--port", "x", "--help"}).help);  // wins over what else is wrong
