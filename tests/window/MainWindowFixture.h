@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "window/MainWindow.h"
+#include "monitor/Settings.h"
 #include "platform/AtomicFile.h"
 #include "toolkit/FltkPump.h"
 #include "toolkit/HintController.h"
@@ -34,7 +35,7 @@ protected:
     }
 
     TLOOK_MAIN& Open() {
-        window_ = std::make_unique<TLOOK_MAIN>(pump_, hints_, iniPath_);
+        window_ = std::make_unique<TLOOK_MAIN>(pump_, hints_, iniPath_, LoadSettings(iniPath_));
         opened_.clear();
         window_->SetShellOpener([this](const std::string& target) { opened_.push_back(target); });
         window_->show();
