@@ -36,6 +36,7 @@ inline constexpr int kInterrupted = WSAEINTR;
 inline constexpr int kConnectInProgress = WSAEWOULDBLOCK;
 inline constexpr int kConnectionReset = WSAECONNRESET;
 inline constexpr int kConnectionAborted = WSAECONNABORTED;
+inline constexpr int kConnectionRefused = WSAECONNREFUSED;
 #else
 using PollEntry = pollfd;
 using SocketLength = socklen_t;
@@ -47,6 +48,7 @@ inline constexpr int kInterrupted = EINTR;
 inline constexpr int kConnectInProgress = EINPROGRESS;
 inline constexpr int kConnectionReset = ECONNRESET;
 inline constexpr int kConnectionAborted = ECONNABORTED;
+inline constexpr int kConnectionRefused = ECONNREFUSED;
 #endif
 
 // Keeps the system's socket library started while any instance lives: on

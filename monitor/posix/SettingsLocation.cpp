@@ -32,10 +32,6 @@ std::string UserSettingsDirectory() {
 
 bool RunsInstalled() { return SameDirectory(ExecutableDirectory(), LOOKOUT_INSTALL_BINDIR); }
 
-std::string SettingsPath() {
-    return (RunsInstalled() ? UserSettingsDirectory() : ExecutableDirectory()) + "SERVER.INI";
-}
-
 void CreateUserSettings(const std::string& userDirectory, const std::string& siteDefault) {
     const std::string path = userDirectory + "SERVER.INI";
     struct stat st {};

@@ -209,8 +209,9 @@ ConnectedPair::ConnectedPair() {
 }
 
 ConnectedPair::~ConnectedPair() {
-    CloseSocket(end[0]);
-    CloseSocket(end[1]);
+    for (const SocketHandle socket : end) {
+        if (socket != kNoSocket) CloseSocket(socket);
+    }
 }
 
 RefusingPort::RefusingPort() { fd_ = BoundSocket(SOCK_STREAM, port_); }

@@ -85,7 +85,8 @@ private:
     int port_ = 0;
 };
 
-// Two connected non-blocking sockets, closed with the pair.
+// Two connected non-blocking sockets, closed with the pair unless an end was
+// handed on (set to kNoSocket).
 struct ConnectedPair {
     ConnectedPair();
     ~ConnectedPair();

@@ -35,15 +35,15 @@ TEST(FltkPump, WakesOnReadinessAndTellsWhichKind) {
     fl_open_display();
     FltkPump pump;
     test::ConnectedPair pair;
-    const SocketHandle near = pair.end[0];
+    const SocketHandle mine = pair.end[0];
     std::vector<unsigned> seen;
-    pump.Watch(near, kReadable, [&](unsigned ready) {
+    pump.Watch(mine, kReadable, [&](unsigned ready) {
         seen.push_back(ready);
         char c;
-        ASSERT_EQ(::recv(near, &c, 1, 0), 1);
-        pump.Watch(near, kWritable, [&](unsigned ready2) {  // narrowed from inside
+        ASSERT_EQ(::recv(mine, &c, 1, 0), 1);
+        pump.Watch(mine, kWritable, [&](unsigned ready2) {  // narrowed from inside
             seen.push_back(ready2);
-            pump.Unwatch(near);
+            pump.Unwatch(mine);
         });
     });
     pump.StartTimer(milliseconds(5), [&] { ASSERT_EQ(::send(pair.end[1], "x", 1, 0), 1); });
