@@ -1,12 +1,12 @@
 #pragma once
-// SIGINT and SIGTERM as a readable descriptor: the handler only writes the
-// signal's number into a non-blocking pipe, so a loop reacts from its own
-// wait, also in the middle of a fetch, never inside a system call. Given a
-// pump, the pipe is watched there and onSignal runs from the loop. One
-// instance at a time; the previous handlers come back with its end.
-// On Windows the console's Ctrl+C and Ctrl+Break count as SIGINT (its other
-// events keep their default), and the pipe is a connected pair of sockets,
-// the only thing WSAPoll waits for.
+// SIGINT and SIGTERM as a readable socket: the handler only writes the
+// signal's number into a non-blocking pair of connected sockets (a pipe of
+// the kind WSAPoll, too, waits for), so a loop reacts from its own wait, also
+// in the middle of a fetch, never inside a system call. Given a pump, the
+// pipe is watched there and onSignal runs from the loop. One instance at a
+// time; the previous handlers come back with its end. On Windows the
+// console's Ctrl+C and Ctrl+Break count as SIGINT (its other events keep
+// their default).
 #include <functional>
 
 #include "platform/Pump.h"

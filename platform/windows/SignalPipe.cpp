@@ -34,28 +34,13 @@ SignalPipe::SignalPipe() {
     g_sockets.emplace();
     if (!SocketPair(fds_)) {
         g_sockets.reset();
-        throw Exception("socket pair: error " + std::to_string(LastSocketError()));
+        throw Exception("socket pair: " + SocketErrorText(LastSocketError()));
     }
     {
         const std::lock_guard lock(g_mutex);
         g_writeEnd = fds_[1];
     }
     ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
-}
-
-SignalPipe::SignalPipe(Pump& pump, std::function<void(int signal)> onSignal)
-    : SignalPipe() {
-    pump_ = &pump;
-    onSignal_ = std::move(onSignal);
-    pump.Watch(fds_[0], kReadable, [this](unsigned) { Drain(); });
-}
-
-void SignalPipe::Drain() {
-    char number = 0;
-    while (::recv(fds_[0], &number, 1, 0) == 1) {
-        if (received_ == 0) received_ = number;
-    }
-    if (received_ != 0) onSignal_(received_);
 }
 
 SignalPipe::~SignalPipe() {

@@ -1,4 +1,4 @@
-#include "toolkit/Fonts.h"
+#include "toolkit/FontFaces.h"
 
 #include <FL/Fl.H>
 #include <fontconfig/fontconfig.h>
@@ -6,11 +6,6 @@
 namespace lookout {
 
 namespace {
-
-// FLTK's Xft names: a leading blank means plain, "B" bold.
-constexpr Fl_Font kPlain = FL_FREE_FONT;
-constexpr Fl_Font kBold = FL_FREE_FONT + 1;
-constexpr Fl_Font kSlot = FL_FREE_FONT + 2;
 
 // FLTK passes a font name to fontconfig as a bare family, so the condensed
 // rendering is a family of our own that fontconfig rewrites to IPA P Gothic
@@ -27,36 +22,18 @@ constexpr const char* kSlotRule =
     "</times></edit>"
     "</match></fontconfig>";
 
-void Register() {
-    static const bool registered = [] {
-        Fl::set_font(kPlain, " IPAPGothic");
-        Fl::set_font(kBold, "BIPAPGothic");
-        FcConfig* config = FcConfigGetCurrent();
-        // The rule lives only in this process's configuration: a rescan of
-        // the font folders would rebuild the configuration without it.
-        FcConfigSetRescanInterval(config, 0);
-        FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kSlotRule), FcTrue);
-        Fl::set_font(kSlot, " Lookout Slot Gothic");
-        return true;
-    }();
-    (void)registered;
-}
-
 }  // namespace
 
-Fl_Font GothicFont() {
-    Register();
-    return kPlain;
-}
-
-Fl_Font GothicBoldFont() {
-    Register();
-    return kBold;
-}
-
-Fl_Font SlotGothicFont() {
-    Register();
-    return kSlot;
+// FLTK's Xft names: a leading blank means plain, "B" bold.
+void RegisterGothicFaces(Fl_Font plain, Fl_Font bold, Fl_Font slot) {
+    Fl::set_font(plain, " IPAPGothic");
+    Fl::set_font(bold, "BIPAPGothic");
+    FcConfig* config = FcConfigGetCurrent();
+    // The rule lives only in this process's configuration: a rescan of
+    // the font folders would rebuild the configuration without it.
+    FcConfigSetRescanInterval(config, 0);
+    FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kSlotRule), FcTrue);
+    Fl::set_font(slot, " Lookout Slot Gothic");
 }
 
 }  // namespace lookout

@@ -1,4 +1,4 @@
-#include "toolkit/Fonts.h"
+#include "toolkit/FontFaces.h"
 
 #include <FL/Fl.H>
 #include <windows.h>
@@ -11,10 +11,6 @@
 namespace lookout {
 
 namespace {
-
-constexpr Fl_Font kPlain = FL_FREE_FONT;
-constexpr Fl_Font kBold = FL_FREE_FONT + 1;
-constexpr Fl_Font kSlot = FL_FREE_FONT + 2;
 
 // FLTK hands face names to the ANSI CreateFont, so they are the faces' ASCII
 // names. The slot labels use the plain face: at 11 pixels MS PGothic draws
@@ -50,34 +46,15 @@ const char* ChooseFace() {
     return kWindowsFace;  // GDI's stand-in, without Japanese if it has none
 }
 
-void Register() {
-    // FLTK keeps the names' pointers. A leading blank means plain, "B" bold.
-    static const std::string face = ChooseFace();
-    static const std::string plain = " " + face, bold = "B" + face;
-    static const bool registered = [] {
-        Fl::set_font(kPlain, plain.c_str());
-        Fl::set_font(kBold, bold.c_str());
-        Fl::set_font(kSlot, plain.c_str());
-        return true;
-    }();
-    (void)registered;
-}
-
 }  // namespace
 
-Fl_Font GothicFont() {
-    Register();
-    return kPlain;
-}
-
-Fl_Font GothicBoldFont() {
-    Register();
-    return kBold;
-}
-
-Fl_Font SlotGothicFont() {
-    Register();
-    return kSlot;
+void RegisterGothicFaces(Fl_Font plain, Fl_Font bold, Fl_Font slot) {
+    // FLTK keeps the names' pointers. A leading blank means plain, "B" bold.
+    static const std::string face = ChooseFace();
+    static const std::string plainName = " " + face, boldName = "B" + face;
+    Fl::set_font(plain, plainName.c_str());
+    Fl::set_font(bold, boldName.c_str());
+    Fl::set_font(slot, plainName.c_str());
 }
 
 }  // namespace lookout
