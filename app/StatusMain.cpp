@@ -1,7 +1,11 @@
 // lookout-status: the servers the window monitors, from a terminal. It reads
 // SERVER.INI where the window does (or --config FILE), never writes it, and
-// runs the window's refresh cycle on a headless pump. SIGINT and SIGTERM end
-// it at once, a waiting fetch included.
+// runs the window's refresh cycle on a headless pump. SIGINT and SIGTERM (on
+// Windows the console's Ctrl+C) end it at once, a waiting fetch included.
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <iostream>
 #include <memory>
 #include <string>
@@ -20,6 +24,10 @@
 
 int main(int argc, char** argv) {
     using namespace lookout;
+#ifdef _WIN32
+    // The texts go out as UTF-8, as to a Linux terminal.
+    ::SetConsoleOutputCP(CP_UTF8);
+#endif
     Options options;
     try {
         options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
