@@ -15,20 +15,21 @@ Companion::Companion(Pump& pump, TimerService& clock, const Settings& settings, 
                      std::ostream& err)
     : out_(out),
       err_(err),
-      face_([this](const std::string& line) { Complain(line); }),
+      face_([this](const std::string& line) { Complain(line); },
+            [this](const RefreshOutcome& outcome) { Finished(outcome); }),
       cycle_(pump, clock, panel_, face_, settings) {}
 
 void Companion::Complain(const std::string& utf8Line) { err_ << "lookout-status: " << utf8Line << std::endl; }
 
 ExitStatus Companion::RunOnce(bool json) {
     cycle_.Activate();
-    if (cycle_.Closing()) return kExitUnknown;
-    const auto party = face_.LastFetch(Page::Party);
+    // Closed, or ended early: the face said why.
+    if (cycle_.Closing() || !activation_->completed) return kExitUnknown;
+    const PageFetch* party = activation_->Find(Page::Party);
     if (party && party->failure) Complain("cannot read the party page " + Describe(*party));
-    const auto status = face_.LastFetch(Page::Status);
-    if (!status) return kExitUnknown;  // the activation ended early; the face said why
-    if (status->failure) {
-        Complain("cannot read the status page " + Describe(*status));
+    const PageFetch& status = *activation_->Find(Page::Status);
+    if (status.failure) {
+        Complain("cannot read the status page " + Describe(status));
         return kExitUnknown;
     }
     if (json) {
@@ -43,26 +44,27 @@ ExitStatus Companion::RunOnce(bool json) {
 
 bool Companion::StartWatch(Notifier* notifier) {
     watch_.emplace(out_, notifier, Now);
-    // Every tick the cycle takes ends with the watch's look at the panel; a
-    // tick the cycle drops (a fetch still waits) changes nothing.
-    std::function<void()> tick = std::move(cycle_.Timer().OnTimer);
-    cycle_.Timer().OnTimer = [this, tick] {
-        const bool dropped = cycle_.Busy();
-        tick();
-        if (!dropped && !cycle_.Closing()) AfterRefresh();
-    };
     cycle_.Activate();
-    if (cycle_.Closing()) return false;
-    if (!face_.LastFetch(Page::Status)) return false;  // the activation ended early; the face said why
+    if (cycle_.Closing() || !activation_->completed) return false;
     if (cycle_.Timer().Interval() <= 0) {
         Complain("the service's refresh interval is " + SjisToUtf8(cycle_.LoadTime()) +
                  " s, so nothing would be refreshed");
         return false;
     }
-    AfterRefresh();
+    AfterRefresh(*activation_);
     return true;
 }
 
-void Companion::AfterRefresh() { watch_->AfterRefresh(panel_.State(), *face_.LastFetch(Page::Status)); }
+void Companion::Finished(const RefreshOutcome& outcome) {
+    if (outcome.activation) {
+        activation_ = outcome;
+    } else if (watch_ && outcome.completed) {
+        AfterRefresh(outcome);
+    }
+}
+
+void Companion::AfterRefresh(const RefreshOutcome& outcome) {
+    watch_->AfterRefresh(panel_.State(), *outcome.Find(Page::Status));
+}
 
 }  // namespace lookout

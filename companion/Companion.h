@@ -24,9 +24,9 @@ public:
 
     // One refresh with the address page, then the table or the JSON document.
     ExitStatus RunOnce(bool json);
-    // The first refresh and the table; then every tick of the cycle's timer
-    // prints the changes. False, after a line on err, when there is nothing to
-    // watch: the first refresh ended early or the interval never fires.
+    // The first refresh and the table; then every refresh of the cycle's
+    // timer prints the changes. False, after a line on err, when there is
+    // nothing to watch: the activation ended early or the interval never fires.
     bool StartWatch(Notifier* notifier);
     // Cancels a waiting fetch; nothing is printed after it.
     void Stop() { cycle_.Close(); }
@@ -36,13 +36,15 @@ public:
     void Complain(const std::string& utf8Line);
 
 private:
-    void AfterRefresh();
+    void Finished(const RefreshOutcome& outcome);
+    void AfterRefresh(const RefreshOutcome& outcome);
 
     std::ostream& out_;
     std::ostream& err_;
     PanelRecorder panel_;
     TerminalFace face_;
     RefreshCycle cycle_;
+    std::optional<RefreshOutcome> activation_;  // once the activation has ended
     std::optional<Watch> watch_;
 };
 

@@ -6,7 +6,7 @@
 
 namespace lookout {
 
-std::string Describe(const FetchResult& fetch) {
+std::string Describe(const PageFetch& fetch) {
     std::string text = SjisToUtf8(fetch.url);
     if (fetch.failure) text += ": " + SjisToUtf8(*fetch.failure);
     return text;
@@ -19,22 +19,13 @@ void TerminalFace::ShowError(const std::exception& error) { Complain(error.what(
 void TerminalFace::Complain(const std::string& sjisText) {
     std::string line = SjisToUtf8(sjisText);
     std::replace(line.begin(), line.end(), '\n', ' ');
-    if (lastPage_) line += " (" + Describe(fetches_.at(*lastPage_)) + ")";
+    if (last_) line += " (" + Describe(*last_) + ")";
     complain_(line);
 }
 
 void TerminalFace::PageFetched(Page page, const std::string& url, const std::exception* failure) {
-    FetchResult& fetch = fetches_[page];
-    fetch.url = url;
-    fetch.failure.reset();
-    if (failure) fetch.failure = failure->what();
-    lastPage_ = page;
-}
-
-std::optional<FetchResult> TerminalFace::LastFetch(Page page) const {
-    const auto found = fetches_.find(page);
-    if (found == fetches_.end()) return std::nullopt;
-    return found->second;
+    last_ = PageFetch{page, url, std::nullopt};
+    if (failure) last_->failure = failure->what();
 }
 
 }  // namespace lookout

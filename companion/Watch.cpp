@@ -5,7 +5,7 @@
 
 namespace lookout {
 
-void Watch::AfterRefresh(const Servers& servers, const FetchResult& status) {
+void Watch::AfterRefresh(const Servers& servers, const PageFetch& status) {
     if (status.failure) {
         // Once, not at every tick; the panel keeps what it had.
         if (!unreadable_) Line("status page unreadable: " + Describe(status));

@@ -18,8 +18,8 @@ public:
     Watch(std::ostream& out, Notifier* notifier, std::function<std::string()> now)
         : out_(out), notifier_(notifier), now_(std::move(now)) {}
 
-    // After every refresh: the servers and the status page's last fetch.
-    void AfterRefresh(const Servers& servers, const FetchResult& status);
+    // After every refresh: the servers and the refresh's fetch of the status page.
+    void AfterRefresh(const Servers& servers, const PageFetch& status);
 
 private:
     void Line(const std::string& text);

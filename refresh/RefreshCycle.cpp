@@ -1,5 +1,7 @@
 #include "refresh/RefreshCycle.h"
 
+#include <utility>
+
 #include "monitor/PageReaders.h"
 #include "refresh/Texts.h"
 #include "platform/IntegerText.h"
@@ -9,7 +11,18 @@
 namespace lookout {
 
 namespace {
+
 constexpr std::int32_t kFallbackInterval = 120000;
+
+using Clock = std::chrono::steady_clock;
+
+// Puts a pointer back as it was when the scope ends, an escaping error included.
+struct Restore {
+    RefreshOutcome*& slot;
+    RefreshOutcome* was;
+    ~Restore() { slot = was; }
+};
+
 }  // namespace
 
 RefreshCycle::RefreshCycle(Pump& pump, StatusPanel& panel, RefreshFace& face, const Settings& settings)
@@ -52,11 +65,20 @@ bool RefreshCycle::TryGet(Page page) {
     try {
         HTTP.Get(url);
     } catch (const std::exception& failure) {
+        if (running_) running_->pages.push_back({page, url, failure.what()});
         face_.PageFetched(page, url, &failure);
         return false;
     }
+    if (running_) running_->pages.push_back({page, url, std::nullopt});
     face_.PageFetched(page, url, nullptr);
     return !closing_;
+}
+
+void RefreshCycle::Finish(RefreshOutcome& outcome, bool completed, std::chrono::steady_clock::time_point start) {
+    outcome.completed = completed;
+    outcome.droppedTicks = std::exchange(dropped_, 0);
+    outcome.took = Clock::now() - start;
+    face_.RefreshFinished(outcome);
 }
 
 void RefreshCycle::Activate() {
@@ -68,12 +90,24 @@ void RefreshCycle::Activate() {
 }
 
 void RefreshCycle::FormActivate() {
-    FetchLoadTime();
-    FetchAddressHints();
-    TIMERTimer();
-    if (closing_) return;
+    const auto start = Clock::now();
+    RefreshOutcome outcome;
+    outcome.activation = true;
+    {
+        const Restore restore{running_, std::exchange(running_, &outcome)};
+        try {
+            FetchLoadTime();
+            FetchAddressHints();
+            TIMERTimer();
+        } catch (...) {
+            Finish(outcome, false, start);
+            throw;
+        }
+    }
+    if (closing_) return Finish(outcome, false, start);
     SetNormalCaption();
     TIMER.SetEnabled(true);
+    Finish(outcome, true, start);
 }
 
 void RefreshCycle::FetchLoadTime() {
@@ -120,14 +154,34 @@ void RefreshCycle::RefreshPanel(const std::string& caption, Page page, PageReade
     face_.EnableButtons(true);
 }
 
+bool RefreshCycle::Dropped() {
+    if (closing_) return true;
+    if (HTTP.Busy()) ++dropped_;
+    return HTTP.Busy();
+}
+
 void RefreshCycle::TIMERTimer() {
-    if (HTTP.Busy() || closing_) return;
-    FetchServerStatus();
-    FetchPartyStatus();
+    if (!Dropped()) Refresh();
+}
+
+void RefreshCycle::Refresh() {
+    if (running_) {
+        FetchServerStatus();
+        FetchPartyStatus();
+        return;
+    }
+    const auto start = Clock::now();
+    RefreshOutcome outcome;
+    {
+        const Restore restore{running_, std::exchange(running_, &outcome)};
+        FetchServerStatus();
+        FetchPartyStatus();
+    }
+    Finish(outcome, !closing_, start);
 }
 
 void RefreshCycle::B_ReloadClick() {
-    if (HTTP.Busy() || closing_) return;
+    if (Dropped()) return;
     TIMER.SetEnabled(false);
     TIMERTimer();
     TIMER.SetEnabled(true);

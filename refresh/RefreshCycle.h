@@ -7,6 +7,8 @@
 // Every GET blocks while the pump keeps dispatching, so ticks, clicks and the
 // close may arrive inside one. The client serves one request at a time: a tick
 // or Reload that comes while a GET waits is dropped (the next one refreshes).
+// The face hears how each refresh, and the activation, ended.
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -71,6 +73,14 @@ private:
     void RefreshPanel(const std::string& caption, Page page, PageReader read);
     // One GET; false when it failed or the cycle is closing.
     bool TryGet(Page page);
+    // True for a tick or Reload that must not run: while closing, or while a
+    // GET waits (then it is counted).
+    bool Dropped();
+    // The status and party pages, as a refresh of their own unless one (the
+    // activation's) is under way.
+    void Refresh();
+    // Ends a refresh that began at start and tells the face.
+    void Finish(RefreshOutcome& outcome, bool completed, std::chrono::steady_clock::time_point start);
 
     StatusPanel& panel_;
     RefreshFace& face_;
@@ -82,6 +92,9 @@ private:
     TTimer TIMER;
     TPzConv PZ;
     bool closing_ = false;
+    // The refresh under way, which each fetch is added to; null between them.
+    RefreshOutcome* running_ = nullptr;
+    int dropped_ = 0;  // ticks and Reloads dropped since the last refresh
 };
 
 }  // namespace lookout

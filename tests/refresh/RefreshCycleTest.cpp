@@ -21,6 +21,7 @@ using namespace std::chrono_literals;
 struct RecordingFace : RefreshFace {
     std::vector<std::string> events;
     std::vector<std::string> messages;  // message and error boxes
+    std::vector<std::string> outcomes;  // each finished refresh, summed up
     std::function<void(const std::string&)> onCaption = [](const std::string&) {};
 
     void SetCaption(const std::string& sjis) override {
@@ -32,6 +33,14 @@ struct RecordingFace : RefreshFace {
     void ShowError(const std::exception& error) override { messages.push_back(error.what()); }
     void PageFetched(Page, const std::string& url, const std::exception* failure) override {
         events.push_back("get " + url + (failure ? " failed" : ""));
+    }
+    void RefreshFinished(const RefreshOutcome& o) override {
+        std::string failed;
+        for (const PageFetch& fetch : o.pages)
+            if (fetch.failure) failed += " " + fetch.url.substr(fetch.url.rfind('/') + 1) + ": " + *fetch.failure;
+        outcomes.push_back(std::string(o.activation ? "activation" : "refresh") + (o.completed ? "" : " cut short") +
+                           ", read " + std::to_string(o.PagesRead()) + ", dropped " +
+                           std::to_string(o.droppedTicks) + failed);
     }
 };
 
@@ -200,6 +209,25 @@ TEST_F(Cycle, ReloadRestartsTheCountdown) {
     EXPECT_EQ(server.Requests().size(), 6u) << "a tick due 5 s after the Reload";
     clock.Advance(1ms);
     EXPECT_EQ(server.Requests().size(), 8u);
+}
+
+TEST_F(Cycle, FaceHearsHowEachRefreshEnded) {
+    HttpServer server(pump, {Ok("60"), Ok(kAddressPage), Ok(""), Reply{}, Ok(""), Ok(""), Ok("60"), Ok("")});
+    RefreshCycle& core = Start(server.Port());
+    core.FormActivate();
+    InFetchAfter(Sjis(u8"ServerStatus更新中..."), [&] {
+        core.TIMERTimer();
+        core.B_ReloadClick();
+    });
+    clock.Advance(60s);
+    face.onCaption = [](const std::string&) {};
+    core.Activate();  // again, on an empty address page
+    EXPECT_EQ(face.outcomes, (std::vector<std::string>{
+                                 "activation, read 3, dropped 0 party.txt: Connection Closed Before Line End",
+                                 "refresh, read 2, dropped 2",
+                                 "activation cut short, read 2, dropped 0",
+                             }));
+    EXPECT_EQ(face.messages.size(), 1u) << "the list-index error box";
 }
 
 TEST_F(Cycle, CloseDuringAFetchCancelsItAndEndsTheSequence) {
