@@ -1,8 +1,10 @@
 #include "refresh/RefreshCycle.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "monitor/PageReaders.h"
+#include "net/ReplyHeader.h"
 #include "refresh/Texts.h"
 #include "platform/IntegerText.h"
 #include "platform/Pump.h"
@@ -62,8 +64,10 @@ void RefreshCycle::SetNormalCaption() {
 bool RefreshCycle::TryGet(Page page) {
     if (closing_) return false;
     const std::string url = PageUrl(page);
+    if (rules_.bound.count() > 0) HTTP.RequestTimeOut = Budget(page);
     try {
         HTTP.Get(url);
+        CheckReply();
     } catch (const std::exception& failure) {
         if (running_) running_->pages.push_back({page, url, failure.what()});
         face_.PageFetched(page, url, &failure);
@@ -72,6 +76,24 @@ bool RefreshCycle::TryGet(Page page) {
     if (running_) running_->pages.push_back({page, url, std::nullopt});
     face_.PageFetched(page, url, nullptr);
     return !closing_;
+}
+
+int RefreshCycle::Budget(Page page) const {
+    const auto now = Clock::now();
+    auto budget = (running_ ? deadline_ : now + rules_.bound) - now;
+    if (page == Page::Interval || page == Page::Addresses) budget = std::min<Clock::duration>(budget, rules_.bound / 4);
+    // 0 would mean no limit: a refresh out of time gives its next page a moment only.
+    return static_cast<int>(std::max<std::int64_t>(1, std::chrono::ceil<std::chrono::milliseconds>(budget).count()));
+}
+
+void RefreshCycle::CheckReply() const {
+    if (!rules_.replyMustSucceed) return;
+    std::string_view line = std::string_view(HTTP.Header).substr(0, HTTP.Header.find('\n'));
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    // Field 2 of "HTTP/1.0 500 Internal Server Error"; a bare "HTTP/1.0 500" too.
+    const int status = StatusCodeOf(line);
+    if (!line.starts_with("HTTP/") || status < 100) throw ESockError("No Status Line");
+    if (status >= 400) throw ESockError(std::string(line));
 }
 
 void RefreshCycle::Finish(RefreshOutcome& outcome, bool completed, std::chrono::steady_clock::time_point start) {
@@ -91,6 +113,7 @@ void RefreshCycle::Activate() {
 
 void RefreshCycle::FormActivate() {
     const auto start = Clock::now();
+    deadline_ = start + rules_.bound;
     RefreshOutcome outcome;
     outcome.activation = true;
     {
@@ -171,6 +194,7 @@ void RefreshCycle::Refresh() {
         return;
     }
     const auto start = Clock::now();
+    deadline_ = start + rules_.bound;
     RefreshOutcome outcome;
     {
         const Restore restore{running_, std::exchange(running_, &outcome)};

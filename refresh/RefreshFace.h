@@ -42,6 +42,10 @@ struct RefreshOutcome {
             if (fetch.page == page) return &fetch;
         return nullptr;
     }
+    bool Read(Page page) const {
+        const PageFetch* fetch = Find(page);
+        return fetch && !fetch->failure;
+    }
 };
 
 class RefreshFace {
