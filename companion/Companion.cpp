@@ -41,13 +41,14 @@ ExitStatus Companion::RunOnce() {
     if (cycle_.Closing()) return kExitUnknown;
     const RefreshOutcome& run = *activation_;
     if (!run.completed) return Unknown(lastComplaint_, run);  // the face said why
-    const PageFetch* party = run.Find(Page::Party);
-    if (party && party->failure) Complain("cannot read the party page " + Describe(*party));
+    // The verdict is the status page's: when it failed, that is the one line.
     const PageFetch& status = *run.Find(Page::Status);
     if (status.failure) {
         Complain("cannot read the status page " + Describe(status));
         return Unknown(lastComplaint_, run);
     }
+    const PageFetch* party = run.Find(Page::Party);
+    if (party && party->failure) Complain("cannot read the party page " + Describe(*party));
     if (options_.json) {
         const std::int64_t interval = cycle_.Timer().Interval() / 1000;
         out_ << FormatJson({Now(), cycle_.PageUrl(Page::Status), interval, panel_.State()});
