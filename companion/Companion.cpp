@@ -32,8 +32,8 @@ Companion::Companion(Pump& pump, TimerService& clock, const Settings& settings, 
 }
 
 void Companion::Complain(const std::string& utf8Line) {
-    lastComplaint_ = utf8Line;
-    err_ << "lookout-status: " << utf8Line << std::endl;
+    lastComplaint_ = OneLine(utf8Line);
+    err_ << "lookout-status: " << lastComplaint_ << std::endl;
 }
 
 ExitStatus Companion::RunOnce() {

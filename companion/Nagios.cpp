@@ -63,9 +63,10 @@ std::string FormatNagios(const Servers& servers, std::chrono::duration<double> t
     }
     text += "|";
     for (const ServerState& server : servers) {
-        if (const auto counts = CountsOf(server))
-            text += "'" + std::string(server.key) + "'=" + std::to_string(counts->population) + ";;;0;" +
-                    std::to_string(counts->capacity) + " ";
+        const Counts counts = CountsOf(server);
+        if (counts.population && counts.capacity)
+            text += "'" + std::string(server.key) + "'=" + std::to_string(*counts.population) + ";;;0;" +
+                    std::to_string(*counts.capacity) + " ";
     }
     char time[64];
     std::snprintf(time, sizeof time, "'time'=%.3fs;;;0;%d\n", took.count(), timeoutSeconds);

@@ -56,10 +56,10 @@ void ServerFamilies(Exposition& out, const Scrape& scrape) {
         out.Sample(Server(server) + ",state=" + Quoted(Word(server.state)), "1");
     out.Family("lookout_server_population", "The server's first count field, when it is an integer.");
     for (const ServerState& server : scrape.servers)
-        if (const auto counts = CountsOf(server)) out.Sample(Server(server), std::to_string(counts->population));
+        if (const auto population = CountsOf(server).population) out.Sample(Server(server), std::to_string(*population));
     out.Family("lookout_server_capacity", "The server's second count field, when it is an integer.");
     for (const ServerState& server : scrape.servers)
-        if (const auto counts = CountsOf(server)) out.Sample(Server(server), std::to_string(counts->capacity));
+        if (const auto capacity = CountsOf(server).capacity) out.Sample(Server(server), std::to_string(*capacity));
     out.Family("lookout_server_rest", "The rest of the server's status line, when it is an integer.");
     for (const ServerState& server : scrape.servers) {
         const auto rest = server.state ? IntegerField(server.count2) : std::nullopt;

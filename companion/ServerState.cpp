@@ -21,14 +21,12 @@ std::optional<std::int64_t> IntegerField(std::string_view text) {
     return value;
 }
 
-std::optional<Counts> CountsOf(const ServerState& server) {
+Counts CountsOf(const ServerState& server) {
     const std::string_view label = server.count1;
     const std::size_t slash = label.find('/');
-    if (!server.state || slash == std::string_view::npos) return std::nullopt;
-    const auto population = IntegerField(label.substr(0, slash));
-    const auto capacity = IntegerField(label.substr(slash + 1));
-    if (!population || !capacity) return std::nullopt;
-    return Counts{*population, *capacity};
+    if (!server.state || slash == std::string_view::npos || label.find('/', slash + 1) != std::string_view::npos)
+        return {};
+    return {IntegerField(label.substr(0, slash)), IntegerField(label.substr(slash + 1))};
 }
 
 }  // namespace lookout

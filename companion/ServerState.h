@@ -35,10 +35,11 @@ std::string ShownWord(const std::optional<std::string>& sjisWord);
 std::optional<std::int64_t> IntegerField(std::string_view text);
 
 struct Counts {
-    std::int64_t population, capacity;
+    std::optional<std::int64_t> population, capacity;  // each when it is an integer
 };
-// The status line's two count fields, joined by "/" in count label 1, when
-// both are integers (so neither holds a "/").
-std::optional<Counts> CountsOf(const ServerState& server);
+// The status line's two count fields, which count label 1 joins with "/". A
+// label with more than one "/" (a field holding one) tells neither, as the
+// fields cannot be told apart then.
+Counts CountsOf(const ServerState& server);
 
 }  // namespace lookout

@@ -33,7 +33,11 @@ private:
     std::optional<PageFetch> last_;
 };
 
-// "URL: reason" for a failed fetch, "URL" for a read one (UTF-8).
+// "URL: reason" for a failed fetch, "URL" for a read one (UTF-8, one line).
 std::string Describe(const PageFetch& fetch);
+
+// The text on one line without terminal codes, whatever a reply brought:
+// every control character (line breaks, escapes) becomes a space.
+std::string OneLine(std::string utf8);
 
 }  // namespace lookout

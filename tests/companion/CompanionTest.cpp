@@ -93,8 +93,9 @@ TEST_F(CompanionTest, OneShotExitStatusFollowsTheStatusPage) {
         {StatusPage().substr(StatusPage().find('\n') + 1), PartyPage(), kExitCritical, ""},  // LoginServer missing
         {StatusPage(), notFound + PartyPage(), kExitOk, "cannot read the party page w/party.txt: HTTP/1.0 404 Not Found"},
         {std::nullopt, PartyPage(), kExitUnknown, "cannot read the status page w/status.txt: "},
-        {"HTTP/1.0 500 Internal Server Error\r\n\r\n" + StatusPage(), PartyPage(), kExitUnknown,
-         "cannot read the status page w/status.txt: HTTP/1.0 500 Internal Server Error"},
+        // The reply's terminal codes stay out of the line.
+        {"HTTP/1.0 500 Internal\x1b[2J Error\r\n\r\n" + StatusPage(), PartyPage(), kExitUnknown,
+         "cannot read the status page w/status.txt: HTTP/1.0 500 Internal [2J Error"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.status.value_or("(no reply)").substr(0, 40) + " / " + c.party.substr(0, 20));

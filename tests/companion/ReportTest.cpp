@@ -148,6 +148,7 @@ TEST(Report, NagiosResultCountsStatesAndNamesTheWorst) {
 TEST(Report, MetricsFollowTheExpositionFormat) {
     PanelRecorder panel = ReadStatus({{"LoginServer", "Good,7,5000,12"},
                                       {"CharSelect", "Down,0,x,0"},
+                                      {"PatchServerH", "Good,1/2,3,0"},
                                       {"GameServer01", R"(Odd\"Word,1,2,3,4)"},
                                       {"GameServer15", std::nullopt}});
     ReadPartyPage("GameServer01,x,good,y,dead,z\n", panel);
@@ -178,9 +179,11 @@ TEST(Report, MetricsFollowTheExpositionFormat) {
         {R"(lookout_server_population{server="LoginServer"} 7)", true},
         {R"(lookout_server_capacity{server="LoginServer"} 5000)", true},
         {R"(lookout_server_rest{server="LoginServer"} 12)", true},
-        {R"(lookout_server_population{server="CharSelect"})", false},  // its capacity is no integer
+        {R"(lookout_server_population{server="CharSelect"} 0)", true},
+        {R"(lookout_server_capacity{server="CharSelect"})", false},  // "x"
         {R"(lookout_server_rest{server="GameServer01"})", false},      // "3,4"
         {R"(lookout_server_population{server="GameServer15"})", false},
+        {R"(lookout_server_capacity{server="PatchServerH"})", false},  // "1/2/3": which field holds the "/"?
         {R"(lookout_indicator_state{server="GameServer01",indicator="party",state="good"} 1)", true},
         {R"(lookout_indicator_state{server="GameServer01",indicator="guild",state="dead"} 1)", true},
         {R"(lookout_indicator_state{server="GameServer02",indicator="party",state="missing"} 1)", true},
