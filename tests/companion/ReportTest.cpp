@@ -77,6 +77,10 @@ TEST(Report, TableRowsStartWithTheKeyAndAlignTheirColumns) {
     ASSERT_EQ(rows.size(), kSlotCount);
     EXPECT_EQ(header, "SERVER          STATE    COUNTS  REST  PARTY    GUILD     ADDRESS");
     EXPECT_EQ(rows[kLogin], "LoginServer     Good     1/2     3     -        -         10.0.0.1:6900");
+    const std::string coloured = FormatTable(panel.State(), true, true);
+    EXPECT_NE(coloured.find("\nLoginServer     \033[32mGood\033[0m     1/2 "), std::string::npos)
+        << "padded by the word's own width";
+    EXPECT_NE(coloured.find("\nGameServer01    \033[34mClosed\033[0m   10/20 "), std::string::npos);
     // The last column starts at the same terminal column in every row, the
     // wide characters of GameServer01's rest counted twice.
     const auto lastColumn = [](const std::string& row) { return TerminalWidth(row.substr(0, row.rfind("  ") + 2)); };
