@@ -16,8 +16,6 @@ ControlAnswer Text(int code, std::string_view reason, const std::string& text) {
 
 std::string Line(const std::string& text) { return text + "\r\n"; }
 
-constexpr milliseconds kDefaultRefusal{1000};
-
 std::optional<milliseconds> PauseParam(const std::map<std::string, std::string>& params, milliseconds fallback) {
     const auto it = params.find("ms");
     if (it == params.end()) return fallback;
@@ -39,11 +37,11 @@ ControlAnswer AnswerControl(const Request& request, FaultTable& faults) {
     if (modeIt == params.end()) return Text(400, "Bad Request", Line("mode missing"));
     const std::string& name = modeIt->second;
     const std::optional<FaultMode> mode = FaultByName(name);
-    if (!mode && name != "refused") return Text(400, "Bad Request", Line("unknown mode " + name));
-    const std::optional<milliseconds> pause = PauseParam(params, mode ? DefaultPause(*mode) : kDefaultRefusal);
+    if (!mode) return Text(400, "Bad Request", Line("unknown mode " + name));
+    const std::optional<milliseconds> pause = PauseParam(params, DefaultPause(*mode));
     if (!pause) return Text(400, "Bad Request", Line("ms must be a number of milliseconds"));
 
-    if (!mode) {
+    if (*mode == FaultMode::Refused) {
         const std::string ms = std::to_string(pause->count());
         ControlAnswer answer = Text(200, "OK", Line("refusing connections for " + ms + " ms"));
         answer.refuseFor = *pause;

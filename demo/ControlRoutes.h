@@ -2,7 +2,8 @@
 // The service's own control pages, always served normally:
 //   /control/fault?mode=MODE[&path=SUFFIX][&ms=N][&to=URL]  sets a fault
 //   /control/state                                          lists the faults
-// mode=refused&ms=N closes the listener for N ms instead.
+// mode=refused&ms=N closes the listener for N ms instead. The modes are
+// FaultTable's.
 #include <chrono>
 #include <optional>
 #include <string>

@@ -81,6 +81,21 @@ std::string PartyPage(const World& world) {
     return page;
 }
 
+std::string SitePage(const World& world) {
+    std::string page =
+        "<!DOCTYPE html>\r\n<html><head><title>Lookout demo status service</title></head><body>\r\n"
+        "<h1>Lookout demo status service</h1>\r\n"
+        "<p>A stand-in for the game's status service, on this machine. The monitor reads loadtime.txt, "
+        "status.txt and party.txt under this page's path, and the server address page under /ipmap/.</p>\r\n"
+        "<table border=\"1\"><tr><th>Server</th><th>State</th><th>Users</th><th>Party</th><th>Guild</th></tr>\r\n";
+    for (const auto& s : world) {
+        page += "<tr><td>" + Text(s.key) + "</td><td>" + Text(s.status) + "</td><td>" + Text(s.users) + "/" +
+                Text(s.capacity) + "</td><td>" + Text(s.partyWord) + "</td><td>" + Text(s.guildWord) + "</td></tr>" +
+                kCrLf;
+    }
+    return page + "</table></body></html>" + kCrLf;
+}
+
 std::string AddressPage(std::uint64_t seed) {
     std::string page = AddressPageHeading() + kCrLf;
     for (std::size_t i = 0; i < kServerCount; ++i) {

@@ -1,5 +1,5 @@
 #pragma once
-// The service's four pages as bytes, built from the world at one time step.
+// The service's pages as bytes, built from the world at one time step.
 // Lines end in CR LF.
 #include <cstdint>
 #include <string>
@@ -21,5 +21,9 @@ std::string PartyPage(const World& world);
 // "<key> <address> <port> <kind> <maps, with &nbsp; and <br>></p>".
 // The addresses are documentation addresses (192.0.2.x), shown only as text.
 std::string AddressPage(std::uint64_t seed);
+
+// The service's web page, opened by the monitor's Site button: HTML, ASCII,
+// what the service is and each server's state at this step.
+std::string SitePage(const World& world);
 
 }  // namespace lookout::demo

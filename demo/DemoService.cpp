@@ -37,7 +37,16 @@ void Earliest(std::optional<Clock::time_point>& due, std::optional<Clock::time_p
 
 DemoService::DemoService(const ServiceSettings& settings)
     : settings_(settings), listener_(settings.port), addressPage_(AddressPage(settings.seed)), start_(Clock::now()) {
-    faults_.SetAll(settings.fault);
+    // Refusal is the listener's, the rest the pages'.
+    if (settings.fault.mode == FaultMode::Refused)
+        RefuseFor(start_, settings.fault.pause);
+    else
+        faults_.SetAll(settings.fault);
+}
+
+void DemoService::RefuseFor(Clock::time_point now, std::chrono::milliseconds pause) {
+    listener_.Close();
+    reopenAt_ = now + pause;
 }
 
 std::uint64_t DemoService::StepAt(Clock::time_point now) const {
@@ -48,10 +57,7 @@ std::uint64_t DemoService::StepAt(Clock::time_point now) const {
 Answer DemoService::Route(const Request& request, Clock::time_point now) {
     if (IsControlPath(request.path)) {
         ControlAnswer control = AnswerControl(request, faults_);
-        if (control.refuseFor) {
-            listener_.Close();
-            reopenAt_ = now + *control.refuseFor;
-        }
+        if (control.refuseFor) RefuseFor(now, *control.refuseFor);
         return Answer{Answer::Action::Send, std::make_unique<FixedReply>(std::move(control.reply))};
     }
     PageInputs in;

@@ -17,7 +17,7 @@ struct ServiceSettings {
     int port = 0;
     int intervalSeconds = 10;  // served as /loadtime.txt; also the length of a time step
     std::uint64_t seed = 1;
-    Fault fault;  // for every page at start
+    Fault fault;  // for every page at start; refused: for the first `pause`
 };
 
 class DemoService {
@@ -34,6 +34,8 @@ private:
     std::uint64_t StepAt(Clock::time_point now) const;
     void AcceptAll(Clock::time_point now);
     void KeepListenerOpen(Clock::time_point now);
+    // Connections are refused until now + pause.
+    void RefuseFor(Clock::time_point now, std::chrono::milliseconds pause);
 
     ServiceSettings settings_;
     Listener listener_;

@@ -7,23 +7,30 @@ namespace lookout::demo {
 
 namespace {
 
-constexpr std::array<std::pair<FaultMode, std::string_view>, 16> kNames = {{
-    {FaultMode::Normal, "normal"},
-    {FaultMode::Slow, "slow"},
-    {FaultMode::Silent, "silent"},
-    {FaultMode::Reset, "reset"},
-    {FaultMode::EarlyClose, "early-close"},
-    {FaultMode::NotFound, "notfound"},
-    {FaultMode::Redirect, "redirect"},
-    {FaultMode::Garbage, "garbage"},
-    {FaultMode::Empty, "empty"},
-    {FaultMode::Trickle, "trickle"},
-    {FaultMode::Endless, "endless"},
-    {FaultMode::Huge, "huge"},
-    {FaultMode::NoHeaderEnd, "noheaderend"},
-    {FaultMode::Nuls, "nuls"},
-    {FaultMode::BadEuc, "badeuc"},
-    {FaultMode::ManyLines, "manylines"},
+struct ModeName {
+    FaultMode mode;
+    std::string_view name;
+    std::string_view help;
+};
+
+constexpr std::array<ModeName, 17> kNames = {{
+    {FaultMode::Normal, "normal", "no fault: the plain service"},
+    {FaultMode::Slow, "slow", "the normal reply after ms (default 3000)"},
+    {FaultMode::Silent, "silent", "reads the request, never answers"},
+    {FaultMode::Reset, "reset", "resets the connection at once"},
+    {FaultMode::EarlyClose, "early-close", "closes in the middle of the status line"},
+    {FaultMode::NotFound, "notfound", "404 with a small HTML body"},
+    {FaultMode::Redirect, "redirect", "302 to to=URL, by default the same path again: a loop"},
+    {FaultMode::Garbage, "garbage", "random bytes instead of a reply"},
+    {FaultMode::Empty, "empty", "200 with an empty body"},
+    {FaultMode::Trickle, "trickle", "the normal reply one byte every ms (default 1000)"},
+    {FaultMode::Endless, "endless", "a body that never ends"},
+    {FaultMode::Huge, "huge", "a 100 MB body"},
+    {FaultMode::NoHeaderEnd, "noheaderend", "header lines forever, never the empty line"},
+    {FaultMode::Nuls, "nuls", "NUL bytes sprinkled into the page"},
+    {FaultMode::BadEuc, "badeuc", "invalid EUC-JP in the address page"},
+    {FaultMode::ManyLines, "manylines", "every page padded to 10,000 lines"},
+    {FaultMode::Refused, "refused", "refuses connections for ms (default 1000), on every path"},
 }};
 
 std::string DescribeOne(std::string_view where, const Fault& fault) {
@@ -37,8 +44,8 @@ std::string DescribeOne(std::string_view where, const Fault& fault) {
 }  // namespace
 
 std::string_view FaultName(FaultMode mode) {
-    for (const auto& [m, name] : kNames)
-        if (m == mode) return name;
+    for (const auto& m : kNames)
+        if (m.mode == mode) return m.name;
     return "?";
 }
 
@@ -47,9 +54,19 @@ std::chrono::milliseconds DefaultPause(FaultMode mode) {
 }
 
 std::optional<FaultMode> FaultByName(std::string_view name) {
-    for (const auto& [m, n] : kNames)
-        if (n == name) return m;
+    for (const auto& m : kNames)
+        if (m.name == name) return m.mode;
     return std::nullopt;
+}
+
+std::string FaultModesHelp() {
+    std::string text;
+    for (const auto& m : kNames) {
+        std::string line = "  " + std::string(m.name);
+        line.resize(std::max<std::size_t>(line.size() + 1, 16), ' ');
+        text += line + std::string(m.help) + "\n";
+    }
+    return text;
 }
 
 void FaultTable::SetAll(Fault fault) {

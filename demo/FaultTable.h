@@ -1,6 +1,8 @@
 #pragma once
-// Which misbehaviour each page shows: one fault for all pages, overridden by
-// faults for the pages whose path ends in a given suffix.
+// The ways the service misbehaves, named once for --fault and for
+// /control/fault alike, and which misbehaviour each page shows: one fault for
+// all pages, overridden by faults for the pages whose path ends in a given
+// suffix.
 #include <chrono>
 #include <optional>
 #include <string>
@@ -26,13 +28,16 @@ enum class FaultMode {
     Nuls,         // NUL bytes sprinkled into the page
     BadEuc,       // invalid EUC-JP in the address page
     ManyLines,    // every page padded to 10,000 lines
+    Refused,      // the listener closed for `ms`: the service's, not a page's
 };
 
 std::string_view FaultName(FaultMode mode);
 // The pause a mode has unless told otherwise: 3 s before a slow reply, 1 s
-// between trickled bytes.
+// between trickled bytes and of refusal.
 std::chrono::milliseconds DefaultPause(FaultMode mode);
 std::optional<FaultMode> FaultByName(std::string_view name);
+// One line a mode, "  slow         ...", for --help.
+std::string FaultModesHelp();
 
 struct Fault {
     FaultMode mode = FaultMode::Normal;

@@ -1,5 +1,7 @@
 #include "demo/PageRoutes.h"
 
+#include <algorithm>
+
 #include "demo/DemoPages.h"
 #include "demo/DemoRandom.h"
 #include "demo/HttpReply.h"
@@ -19,7 +21,14 @@ const char* const kNotFoundBody = "<html><head><title>404 Not Found</title></hea
                                   "<body><h1>Not Found</h1></body></html>\r\n";
 
 std::string_view ContentType(PageKind kind) {
-    return kind == PageKind::Address ? "text/html; charset=EUC-JP" : "text/plain";
+    if (kind == PageKind::Address) return "text/html; charset=EUC-JP";
+    return kind == PageKind::Site ? "text/html" : "text/plain";
+}
+
+bool IsSiteName(std::string_view name) {
+    return std::ranges::all_of(name, [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+    });
 }
 
 std::string OkReply(PageKind kind, std::string_view body) { return WholeReply(200, "OK", ContentType(kind), body); }
@@ -49,6 +58,7 @@ std::optional<PageKind> PageAt(std::string_view path) {
     if (path.ends_with("/status.txt")) return PageKind::Status;
     if (path.ends_with("/party.txt")) return PageKind::Party;
     if (path.starts_with("/ipmap/")) return PageKind::Address;
+    if (path.starts_with("/") && IsSiteName(path.substr(1))) return PageKind::Site;
     return std::nullopt;
 }
 
@@ -58,6 +68,7 @@ std::string PageBody(PageKind kind, const PageInputs& in) {
         case PageKind::Status: return StatusPage(Simulate(in.seed, in.step));
         case PageKind::Party: return PartyPage(Simulate(in.seed, in.step));
         case PageKind::Address: return in.addressPage;
+        case PageKind::Site: return SitePage(Simulate(in.seed, in.step));
     }
     return {};
 }
@@ -94,6 +105,7 @@ Answer AnswerRequest(const Request& request, const Fault& fault, const PageInput
         case FaultMode::BadEuc:
             if (*kind == PageKind::Address) return Send(Fixed(OkReply(*kind, BreakEuc(PageBody(*kind, in)))));
             break;
+        case FaultMode::Refused: break;  // carried out by the listener, never a page's
         case FaultMode::ManyLines: {
             const std::size_t keep = *kind == PageKind::Address ? 1 : 0;
             return Send(Fixed(OkReply(*kind, PadToLines(PageBody(*kind, in), kManyLines, keep))));

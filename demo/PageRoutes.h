@@ -13,10 +13,12 @@
 
 namespace lookout::demo {
 
-enum class PageKind { LoadTime, Status, Party, Address };
+enum class PageKind { LoadTime, Status, Party, Address, Site };
 
-// Paths ending in "/loadtime.txt", "/status.txt" or "/party.txt", and paths
-// beginning with "/ipmap/"; nullopt for any other path.
+// Paths ending in "/loadtime.txt", "/status.txt" or "/party.txt", paths
+// beginning with "/ipmap/", and "/" or "/NAME" (letters, digits, "-" and "_":
+// a base URL and a suffix, as the Site button joins them); nullopt for any
+// other path.
 std::optional<PageKind> PageAt(std::string_view path);
 
 struct PageInputs {

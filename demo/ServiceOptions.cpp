@@ -9,19 +9,34 @@ namespace lookout::demo {
 
 const char* const kUsage =
     "usage: lookout-demo-service --port N [--port-file PATH] [--interval SECONDS] [--seed N] [--fault MODE]\n";
-const char* const kHelp =
-    "\n"
-    "A stand-in for the game's status service, on 127.0.0.1, for the demo and the tests.\n"
-    "  --port N          the port to listen on; 0 takes a free one\n"
-    "  --port-file PATH  write the port there once listening\n"
-    "  --interval S      the refresh interval served as /loadtime.txt (default 10)\n"
-    "  --seed N          the seed of the changing pages (default 1)\n"
-    "  --fault MODE      misbehave from the start: slow, silent, reset, notfound, ...\n"
-    "  --help            print this and exit\n"
-    "\n"
-    "While it runs, GET /control/fault?mode=M[&path=SUFFIX] switches a fault on,\n"
-    "mode=normal switches it off, and /control/state lists the faults.\n"
-    "Ctrl+C or SIGTERM stops it.\n";
+
+std::string Help() {
+    return "\n"
+           "A stand-in for the game's status service, on 127.0.0.1, for the demo and the tests.\n"
+           "  --port N          the port to listen on; 0 takes a free one\n"
+           "  --port-file PATH  write the port there once listening\n"
+           "  --interval S      the refresh interval served as /loadtime.txt, and the time\n"
+           "                    between changes of the pages (default 10)\n"
+           "  --seed N          the seed of the changing pages (default 1)\n"
+           "  --fault MODE      misbehave from the start, on every page (modes below)\n"
+           "  --help            print this and exit\n"
+           "\n"
+           "Pages: PREFIX/loadtime.txt, PREFIX/status.txt and PREFIX/party.txt for any\n"
+           "PREFIX, /ipmap/NAME (the EUC-JP address page), and /NAME and / (a small page\n"
+           "for the monitor's Site button). The counts change every interval; a server's\n"
+           "state and its party and guild words can change only every 6 intervals (a\n"
+           "minute at the default), so a short watch may see none change.\n"
+           "\n"
+           "While it runs, GET /control/fault?mode=MODE[&path=SUFFIX][&ms=N][&to=URL]\n"
+           "switches a fault on and /control/state lists the faults in force:\n"
+           "  path=SUFFIX  only the pages whose path ends in SUFFIX; without it every\n"
+           "               page, and the faults set for suffixes are dropped\n"
+           "  ms=N         milliseconds: slow, the wait before the reply; trickle, the\n"
+           "               wait between bytes; refused, how long\n"
+           "  to=URL       redirect: where to (URL-encoded); by default the same path\n"
+           "mode=normal switches a fault off. The modes, for --fault and mode= alike:\n" +
+           FaultModesHelp() + "Ctrl+C or SIGTERM stops it.\n";
+}
 
 namespace {
 

@@ -13,13 +13,13 @@ namespace lookout::demo {
 struct ServiceOptions {
     ServiceSettings settings;
     std::string portFile;  // empty: none
-    bool help = false;     // --help: print kUsage and kHelp, do nothing else
+    bool help = false;     // --help: print kUsage and Help(), do nothing else
 };
 
 // Raises Exception with a line for the user on a bad command line.
 ServiceOptions ParseServiceOptions(const std::vector<std::string>& args);
 
 extern const char* const kUsage;  // after a bad command line
-extern const char* const kHelp;   // what each option means, after kUsage
+std::string Help();               // what each option and mode means, after kUsage
 
 }  // namespace lookout::demo

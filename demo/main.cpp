@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         const ServiceOptions options = ParseServiceOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (options.help) {
             std::fputs(kUsage, stdout);
-            std::fputs(kHelp, stdout);
+            std::fputs(Help().c_str(), stdout);
             return 0;
         }
         // A client that goes away mid-reply must not end the service.

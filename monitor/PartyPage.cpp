@@ -10,9 +10,9 @@ namespace lookout {
 namespace {
 
 std::optional<Rgb> ServiceColour(const std::string& word) {
-    if (word == "good") return Rgb{207, 255, 207};
-    if (word == "slow") return Rgb{255, 255, 207};
-    if (word == "dead") return Rgb{255, 207, 207};
+    if (word == "good") return kGreen;
+    if (word == "slow") return kYellow;
+    if (word == "dead") return kRed;
     return std::nullopt;
 }
 

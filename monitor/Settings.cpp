@@ -1,8 +1,6 @@
 #include "monitor/Settings.h"
 
-#include "monitor/SettingsLocation.h"
 #include "platform/AtomicFile.h"
-#include "platform/ExePath.h"
 #include "platform/IntegerText.h"
 #include "platform/StringList.h"
 
@@ -24,10 +22,6 @@ std::string RewritePosition(std::string_view fileBytes, std::int32_t left, std::
     lines.Put(0, std::to_string(left));
     lines.Put(1, std::to_string(top));
     return lines.Text();
-}
-
-std::string SettingsPath() {
-    return (RunsInstalled() ? UserSettingsDirectory() : ExecutableDirectory()) + "SERVER.INI";
 }
 
 Settings LoadSettings(const std::string& path) { return ParseSettings(ReadWholeFile(path)); }

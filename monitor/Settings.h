@@ -25,11 +25,6 @@ Settings ParseSettings(std::string_view fileBytes);
 // raise the list-index error.
 std::string RewritePosition(std::string_view fileBytes, std::int32_t left, std::int32_t top);
 
-// Where the program reads and writes SERVER.INI: ExecutableDirectory() +
-// "SERVER.INI" for a portable copy, the user's own file for an installed one
-// (monitor/SettingsLocation.h). Creates nothing.
-std::string SettingsPath();
-
 // Read (EFileError when it cannot be opened) and parse.
 Settings LoadSettings(const std::string& path);
 // Re-read, rewrite the position, and write the file back (RewriteFile).

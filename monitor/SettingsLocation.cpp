@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "monitor/Settings.h"
 #include "platform/AtomicFile.h"
 #include "platform/ExePath.h"
 
@@ -40,6 +39,10 @@ void CreateUserSettings(const std::string& userDirectory, const std::string& sit
     const std::string bytes = ReadWholeFile(siteDefault);
     MakeDirectories(userDirectory);
     CreateFileOnce(path, bytes);
+}
+
+std::string SettingsPath() {
+    return (RunsInstalled() ? UserSettingsDirectory() : ExecutableDirectory()) + "SERVER.INI";
 }
 
 std::string SettingsPathToRead() {

@@ -27,12 +27,17 @@ bool RunsInstalled();
 // cannot be made.
 void CreateUserSettings(const std::string& userDirectory, const std::string& siteDefault);
 
+// Where the program reads and writes SERVER.INI: ExecutableDirectory() +
+// "SERVER.INI" for a portable copy, the user's own file for an installed one.
+// Creates nothing.
+std::string SettingsPath();
+
 // The file to read without making one: the user's SERVER.INI, or, for an
 // installed program whose user has none yet, the site default the first
 // start would copy.
 std::string SettingsPathToRead();
 
-// Before the main window reads its settings: for an installed program,
+// Before a program reads its settings: for an installed program,
 // CreateUserSettings in the user folder from /etc/lookout/SERVER.INI (under
 // the prefix built for); nothing for a portable one.
 void ProvideUserSettings();

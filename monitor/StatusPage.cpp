@@ -10,10 +10,10 @@ namespace lookout {
 namespace {
 
 std::optional<Rgb> StatusColour(const std::string& word) {
-    if (word == "Good") return Rgb{207, 255, 207};
-    if (word == "Closed") return Rgb{207, 223, 255};
-    if (word == "Dead") return Rgb{255, 255, 207};
-    if (word == "Down") return Rgb{255, 207, 207};
+    if (word == "Good") return kGreen;
+    if (word == "Closed") return kBlue;
+    if (word == "Dead") return kYellow;
+    if (word == "Down") return kRed;
     return std::nullopt;
 }
 

@@ -10,7 +10,13 @@
 
 namespace lookout {
 
+// The panel's colours: white for a slot the page does not name, the pale
+// state colours the page readers map their words to.
 inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kGreen{207, 255, 207};
+inline constexpr Rgb kYellow{255, 255, 207};
+inline constexpr Rgb kRed{255, 207, 207};
+inline constexpr Rgb kBlue{207, 223, 255};
 
 class StatusPanel {
 public:

@@ -1,5 +1,5 @@
 #pragma once
-// The one repeating timer: the window's refresh timer and the socket layer's
+// The one repeating timer: the refresh cycle's timer and the socket layer's
 // time limits. It fires only while enabled with a positive interval.
 // Assigning the interval it already has, or enabling it while enabled, leaves
 // the countdown alone; a new interval or going from disabled to enabled

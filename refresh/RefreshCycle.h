@@ -1,6 +1,6 @@
 #pragma once
 // The refresh cycle without a window: the interval page, the address page
-// once, then the status and party pages on every tick of the window timer
+// once, then the status and party pages on every tick of the timer TIMER
 // and on Reload. It owns the settings texts, the HTTP client, the timer and
 // the converter, and shows itself only through a RefreshFace and the panel.
 //
@@ -43,7 +43,7 @@ public:
     // The settings texts come from settings; HTTP gets TimeOut 20000 and the
     // hook HTTPAboutToSend; TIMER starts disabled.
     RefreshCycle(Pump& pump, StatusPanel& panel, RefreshFace& face, const Settings& settings);
-    // The same with the window timer on clock (the tests' controllable time).
+    // The same with TIMER on clock (the tests' controllable time).
     RefreshCycle(Pump& pump, TimerService& clock, StatusPanel& panel, RefreshFace& face,
                  const Settings& settings);
     RefreshCycle(const RefreshCycle&) = delete;

@@ -1,5 +1,6 @@
 #pragma once
-// The main window's own texts (Shift-JIS).
+// The refresh cycle's texts (Shift-JIS): the application title, captions and
+// messages, shown by whichever face the cycle has.
 #include <string>
 
 namespace lookout::texts {

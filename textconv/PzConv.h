@@ -1,5 +1,5 @@
 #pragma once
-// The EUC-JP to Shift-JIS converter the main window owns. It works on bytes
+// The EUC-JP to Shift-JIS converter PZ of the refresh cycle. It works on bytes
 // alone, without tables: two-byte characters are converted arithmetically,
 // half-width katakana lose their 0x8E prefix, every other byte is copied.
 #include <cstdint>
@@ -13,7 +13,7 @@ enum TJisKanaConvType : std::uint8_t { ktNone, ktZenWithDaku, ktZenSepaDaku };
 
 class TPzConv {
 public:
-    // Stored with the window's layout and kept for it; the conversion reads
+    // Published settings, kept as set; the conversion reads
     // neither, so any value gives the same output.
     TJisByteCodeType JisByteCodeType = btAscii;
     TJisKanaConvType JisKanaConvType = ktZenWithDaku;

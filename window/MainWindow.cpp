@@ -46,7 +46,7 @@ void Click(Fl_Widget*, void* self) {
 
 }  // namespace
 
-TLOOK_MAIN::TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPath)
+TLOOK_MAIN::TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPath, const Settings& settings)
     : Fl_Double_Window(kClientWidth, kClientHeight),
       icon_(IconImage()),
       settingsPath_(std::move(settingsPath)),
@@ -62,7 +62,6 @@ TLOOK_MAIN::TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPa
     callback(CloseCallback, this);
 
     hints_.SetHidePause(std::chrono::milliseconds(kHintHidePause));
-    const Settings settings = LoadSettings(settingsPath_);
     position(OnXCoordinateRange(settings.left), OnXCoordinateRange(settings.top));
     RefreshFace& face = *this;
     core_ = std::make_unique<RefreshCycle>(pump, panel_, face, settings);
@@ -90,12 +89,7 @@ void TLOOK_MAIN::ActivateCallback(void* self) {
 void TLOOK_MAIN::CloseCallback(Fl_Widget*, void* self) {
     // The close box closes; Escape does not.
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
-    auto* window = static_cast<TLOOK_MAIN*>(self);
-    try {
-        window->FormClose();
-    } catch (const std::exception& error) {
-        window->ShowError(error);
-    }
+    static_cast<TLOOK_MAIN*>(self)->FormClose();
 }
 
 void TLOOK_MAIN::ShowError(const std::exception& error) { ShowErrorBox(texts::kApplicationTitle, error); }
@@ -126,7 +120,13 @@ void TLOOK_MAIN::B_AboutClick() {
 }
 
 void TLOOK_MAIN::FormClose() {
-    SavePosition(settingsPath_, x(), y());
+    // A file the user may not write must not trap the window: the box says
+    // the position was not kept, and the close goes on.
+    try {
+        SavePosition(settingsPath_, x(), y());
+    } catch (const std::exception& error) {
+        ShowError(error);
+    }
     // A fetch waiting on the network is cancelled; its wait unwinds before the
     // window is destroyed, since the event loop returns only then.
     core_->Close();

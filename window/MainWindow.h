@@ -1,7 +1,7 @@
 #pragma once
 // The main window LOOK_MAIN: the face of the refresh cycle. It holds the
-// widgets, their geometry and wiring, reads SERVER.INI at start and writes the
-// position back at close; the cycle itself lives in RefreshCycle.
+// widgets, their geometry and wiring, opens where SERVER.INI says and writes
+// the position back at close; the cycle itself lives in RefreshCycle.
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
@@ -19,15 +19,16 @@ namespace lookout {
 class HintController;
 class Pump;
 class TLOOK_ABOUT;
+struct Settings;
 
 class TLOOK_MAIN : public Fl_Double_Window, private RefreshFace {
 public:
     static constexpr int kClientWidth = 600, kClientHeight = 64;
     static constexpr int kHintHidePause = 30000;  // ms; addresses take a while to read
 
-    // Builds the layout, then reads SERVER.INI at settingsPath: its errors
-    // (EFileError, EListError, EConvertError) leave the constructor.
-    TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPath);
+    // Builds the layout and takes the settings the program read from
+    // settingsPath (LoadSettings), where FormClose writes the position back.
+    TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPath, const Settings& settings);
     ~TLOOK_MAIN() override;
 
     // The About dialog, as the given function hands it out: the program builds
@@ -37,18 +38,14 @@ public:
     // How Site and the links are opened (tests catch the target).
     void SetShellOpener(ShellOpener opener) { shellOpen_ = std::move(opener); }
 
-    // The window's operations; the refresh cycle's are the core's.
-    void FormActivate() { core_->FormActivate(); }
-    void FetchLoadTime() { core_->FetchLoadTime(); }
-    void FetchAddressHints() { core_->FetchAddressHints(); }
-    void FetchServerStatus() { core_->FetchServerStatus(); }
-    void FetchPartyStatus() { core_->FetchPartyStatus(); }
-    void TIMERTimer() { core_->TIMERTimer(); }
+    // The window's own event handlers. The activation sequence, the timer,
+    // the fetches and the request hook are the core's (RefreshCycle).
     void B_ReloadClick() { core_->B_ReloadClick(); }
     void B_JumpUrlClick();
     void B_AboutClick();
+    // Writes the position back and closes; a position that cannot be written
+    // is reported in the error box, and the window closes all the same.
     void FormClose();
-    void HTTPAboutToSend(THttpClient& sender) { core_->HTTPAboutToSend(sender); }
 
     RefreshCycle& Core() { return *core_; }
     // Read-only views for the program's tests.

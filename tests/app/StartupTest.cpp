@@ -1,6 +1,7 @@
 // The program itself, started as a user starts it: a copy of the executable
 // in a folder of its own beside a SERVER.INI. With a faulty file it shows only
-// the error box, and exits 0 once the box is closed.
+// the error box, says on standard error which file failed and why, and exits
+// 1 once the box is closed.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -9,6 +10,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -25,20 +28,26 @@ std::string Shell(const std::string& command) {
 }
 
 struct Startup : ::testing::Test {
-    fs::path dir;
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "lookout-start-XXXXXX").string();
-        dir = mkdtemp(pattern.data());
-        fs::copy_file(LOOKOUT_BINARY, dir / "lookout");
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    lookout::test::TempDir temp{"lookout-start"};
+    fs::path dir = temp.Path();
+    void SetUp() override { fs::copy_file(LOOKOUT_BINARY, dir / "lookout"); }
 };
 
-TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxAndExitZero) {
-    for (const char* ini : {static_cast<const char*>(nullptr), "1\r\n2\r\na\r\nb\r\n", "x\r\n2\r\na\r\nb\r\nc\r\n"}) {
-        SCOPED_TRACE(ini ? ini : "(no file)");
-        fs::remove(dir / "SERVER.INI");
-        if (ini) std::ofstream(dir / "SERVER.INI", std::ios::binary) << ini;
+TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxSayWhyAndExitOne) {
+    const std::string ini = (fs::canonical(dir) / "SERVER.INI").string();
+    const struct {
+        const char* bytes;  // nullptr: no file
+        std::u8string message;
+    } cases[] = {
+        {nullptr, u8"ﾌｧｲﾙ @ は開けません"},
+        {"1\r\n2\r\na\r\nb\r\n", u8"ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています (4)"},
+        {"x\r\n2\r\na\r\nb\r\nc\r\n", u8"'x' は数値ではありません"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes ? c.bytes : "(no file)");
+        fs::remove(ini);
+        if (c.bytes) std::ofstream(ini, std::ios::binary) << c.bytes;
+        const fs::path errors = dir / "stderr";
         // SIGCHLD is blocked so that the exit can be waited for with a limit.
         sigset_t childSignal;
         sigemptyset(&childSignal);
@@ -48,7 +57,7 @@ TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxAndExitZero) {
         const pid_t pid = fork();
         if (pid == 0) {
             pthread_sigmask(SIG_UNBLOCK, &childSignal, nullptr);
-            if (chdir("/") != 0) _exit(126);
+            if (!freopen(errors.c_str(), "w", stderr) || chdir("/") != 0) _exit(126);
             execl((dir / "lookout").c_str(), "lookout", static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -72,7 +81,12 @@ TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxAndExitZero) {
             FAIL() << "the program did not end after the error box closed";
         }
         EXPECT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        std::string message(c.message.begin(), c.message.end());
+        if (auto at = message.find('@'); at != std::string::npos) message.replace(at, 1, ini);
+        std::ifstream in(errors);
+        const std::string written{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_EQ(written, "lookout: " + ini + ": " + message + "\n");
     }
 }
 

@@ -17,6 +17,7 @@
 
 #include "FakeNotifications.h"
 #include "tests/support/DemoService.h"
+#include "tests/support/TempDir.h"
 
 namespace lookout {
 namespace {
@@ -120,15 +121,14 @@ bool Exited(const Outcome& outcome, int status) {
 
 class ProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Settings(const std::string& text) {
         std::ofstream(dir / "SERVER.INI", std::ios::binary) << text;
         return dir / "SERVER.INI";
     }
     static std::string Lines(const std::string& base) { return "0\r\n0\r\n" + base + "\r\n" + base + "ipmap/\r\nworld1\r\n"; }
 
-    fs::path dir = fs::temp_directory_path() / ("lookout-status-test-" + std::to_string(getpid()));
+    test::TempDir temp{"lookout-status-test"};
+    fs::path dir = temp.Path();
 };
 
 TEST_F(ProgramTest, SettingsAndArgumentFailuresExitWithThreeAndOneLine) {

@@ -31,6 +31,10 @@ TEST(DemoServiceProgram, ServesEveryPageUnderTheMonitorsPaths) {
     EXPECT_EQ(SplitLines(BodyOf(RawGet(service.Port(), "/party.txt").bytes)).size(), 15u);
     EXPECT_EQ(SplitLines(BodyOf(RawGet(service.Port(), "/ipmap/world1").bytes)).size(), 27u);
     EXPECT_TRUE(RawGet(service.Port(), "/world1/").bytes.starts_with("HTTP/1.0 404 "));
+    // The page the Site button opens: base URL and suffix.
+    const std::string site = RawGet(service.Port(), "/world1").bytes;
+    EXPECT_TRUE(site.starts_with("HTTP/1.0 200 OK\r\n"));
+    EXPECT_NE(BodyOf(site).find("<td>GameServer15</td>"), std::string::npos);
     EXPECT_TRUE(RawExchange(service.Port(), "BLAH\r\n\r\n").bytes.starts_with("HTTP/1.0 400 "));
     EXPECT_EQ(service.Stop(), 0);
 }

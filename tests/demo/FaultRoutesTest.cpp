@@ -79,12 +79,16 @@ TEST(FaultTable, LongestMatchingSuffixWinsOverTheFaultForAll) {
     EXPECT_EQ(table.Describe(), "* normal\r\n");
 }
 
-TEST(PageRoutes, PathsNamePagesByTheirEndsAndTheAddressPageByItsStart) {
+TEST(PageRoutes, PathsNamePagesByTheirEndsTheAddressPageByItsStartAndTheSiteByOneName) {
     EXPECT_EQ(PageAt("/world1/loadtime.txt"), PageKind::LoadTime);
     EXPECT_EQ(PageAt("/status.txt"), PageKind::Status);
     EXPECT_EQ(PageAt("/a/b/party.txt"), PageKind::Party);
     EXPECT_EQ(PageAt("/ipmap/world1"), PageKind::Address);
-    EXPECT_EQ(PageAt("/ipmap"), std::nullopt);
+    EXPECT_EQ(PageAt("/ipmap"), PageKind::Site);
+    EXPECT_EQ(PageAt("/world-1_A"), PageKind::Site);
+    EXPECT_EQ(PageAt("/"), PageKind::Site);
+    EXPECT_EQ(PageAt("/world1/"), std::nullopt);
+    EXPECT_EQ(PageAt("/<b>"), std::nullopt);
     EXPECT_EQ(PageAt("/status.txt/"), std::nullopt);
     EXPECT_EQ(PageAt("/world1/ipmap/x"), std::nullopt);
 }
@@ -229,6 +233,16 @@ TEST(ServiceOptions, CommandLineIsReadStrictly) {
     EXPECT_EQ(o.settings.seed, 99u);
     EXPECT_EQ(o.settings.fault.mode, FaultMode::Slow);
     EXPECT_EQ(o.settings.fault.pause, milliseconds(3000));
+    // Every mode the control page takes, refusal included.
+    for (const char* mode : {"refused", "manylines", "early-close"}) {
+        SCOPED_TRACE(mode);
+        const ServiceOptions withMode = ParseServiceOptions({"--port", "0", "--fault", mode});
+        EXPECT_EQ(withMode.settings.fault.mode, FaultByName(mode));
+        FaultTable table;
+        EXPECT_TRUE(AnswerControl(Get("/control/fault", std::string("mode=") + mode), table)
+                        .reply.starts_with("HTTP/1.0 200 "));
+        EXPECT_NE(Help().find("  " + std::string(mode) + " "), std::string::npos) << "--help lists it";
+    }
     EXPECT_TRUE(ParseServiceOptions({"--port", "x", "--help"}).help);  // wins over what else is wrong
 
     const struct {
@@ -239,7 +253,7 @@ TEST(ServiceOptions, CommandLineIsReadStrictly) {
         {{"--port"}, "--port wants a value"},
         {{"--port", "65536"}, "--port wants a number from 0 to 65535, not '65536'"},
         {{"--port", "80x"}, "--port wants a number from 0 to 65535, not '80x'"},
-        {{"--port", "0", "--fault", "refused"}, "unknown fault mode 'refused'"},  // not a page fault
+        {{"--port", "0", "--fault", "bogus"}, "unknown fault mode 'bogus'"},
         {{"--port", "0", "--colour", "red"}, "unknown option --colour"},
         {{"--port", "0", "--bogus"}, "unknown option --bogus"},  // last, without a value
         {{"--port", "0", "--interval", "-1"}, "--interval wants a number from 0 to 2000000, not '-1'"},

@@ -26,7 +26,7 @@ constexpr int kTimeOut = 1000;
 class Hostile : public MainWindowFixture {
 protected:
     TLOOK_MAIN& OpenWithTimeOut() {
-        window_ = std::make_unique<TLOOK_MAIN>(pump_, hints_, iniPath_);
+        window_ = std::make_unique<TLOOK_MAIN>(pump_, hints_, iniPath_, LoadSettings(iniPath_));
         window_->Core().Http().TimeOut = kTimeOut;
         window_->SetShellOpener([this](const std::string& target) { opened_.push_back(target); });
         window_->show();
@@ -142,7 +142,7 @@ TEST_F(Hostile, BinaryAddressLinesFailTheFetchesAndSurviveTheClose) {
     ExpectIniKeptWithPosition(ini, window.x(), window.y());
 }
 
-TEST_F(Hostile, ReadOnlySettingsFileKeepsTheWindowOpenAndTheFileIntact) {
+TEST_F(Hostile, ReadOnlySettingsFileIsReportedAndLeftIntactAndTheWindowCloses) {
     DemoServiceProcess demo({"--interval", "3600"});
     const std::string ini = IniFor(demo, "kept\r\n");
     WriteIni(ini);
@@ -150,13 +150,10 @@ TEST_F(Hostile, ReadOnlySettingsFileKeepsTheWindowOpenAndTheFileIntact) {
     ASSERT_TRUE(RunUntil([&] { return Idle(); }, seconds(30)));
     chmod(iniPath_.c_str(), 0444);
     window.do_callback();
-    EXPECT_TRUE(window.shown());
+    EXPECT_FALSE(window.shown());
     EXPECT_EQ(ReadIni(), ini);
     ASSERT_EQ(answerer_.Texts().size(), 1u);
     EXPECT_EQ(answerer_.Icons()[0], MessageIcon::Stop);
-    chmod(iniPath_.c_str(), 0644);
-    window.do_callback();
-    EXPECT_FALSE(window.shown());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/Exception.h"
 #include "platform/ExePath.h"
 #include "platform/Messages.h"
+#include "tests/support/TempDir.h"
 
 namespace lookout {
 namespace {
@@ -22,13 +23,12 @@ namespace fs = std::filesystem;
 class SettingsLocation : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "lookout-location-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
+        dir_ = temp_.String();
         site_ = dir_ + "/site.ini";
         user_ = dir_ + "/home/.config/lookout/";
     }
-    void TearDown() override { fs::remove_all(dir_); }
     void WriteSite(const std::string& bytes) { std::ofstream(site_, std::ios::binary) << bytes; }
+    test::TempDir temp_{"lookout-location"};
     std::string dir_, site_, user_;
 };
 

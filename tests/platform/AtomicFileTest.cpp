@@ -15,6 +15,7 @@
 
 #include "platform/Exception.h"
 #include "tests/support/Child.h"
+#include "tests/support/TempDir.h"
 
 namespace lookout {
 namespace {
@@ -34,13 +35,11 @@ bool DropRoot() {
 class AtomicFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "lookout-atomic-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
+        dir_ = temp_.String();
         path_ = dir_ + "/SERVER.INI";
     }
     void TearDown() override {
         chmod(dir_.c_str(), 0700);
-        fs::remove_all(dir_);
     }
     static void Write(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
@@ -53,6 +52,7 @@ protected:
         lstat(path.c_str(), &st);
         return st;
     }
+    test::TempDir temp_{"lookout-atomic"};
     std::string dir_, path_;
 };
 

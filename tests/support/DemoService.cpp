@@ -17,6 +17,7 @@
 #include <stdexcept>
 
 #include "platform/LoopbackAddress.h"
+#include "tests/support/TempDir.h"
 
 extern char** environ;
 
@@ -109,10 +110,7 @@ std::string BodyOf(const std::string& reply) {
 }
 
 DemoServiceProcess::DemoServiceProcess(std::vector<std::string> args, std::chrono::milliseconds limit) {
-    char dirTemplate[] = "/tmp/lookout-demo-XXXXXX";
-    if (!::mkdtemp(dirTemplate)) throw std::runtime_error("mkdtemp failed");
-    dir_ = dirTemplate;
-    const std::string portFile = dir_ + "/port";
+    const std::string portFile = (dir_.Path() / "port").string();
 
     std::vector<std::string> argv = {LOOKOUT_DEMO_SERVICE_PATH, "--port", "0", "--port-file", portFile};
     argv.insert(argv.end(), args.begin(), args.end());
@@ -159,10 +157,6 @@ DemoServiceProcess::DemoServiceProcess(std::vector<std::string> args, std::chron
 
 DemoServiceProcess::~DemoServiceProcess() {
     Stop();
-    if (!dir_.empty()) {
-        ::unlink((dir_ + "/port").c_str());
-        ::rmdir(dir_.c_str());
-    }
 }
 
 std::string DemoServiceProcess::BaseUrl() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }

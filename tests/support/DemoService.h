@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/TempDir.h"
+
 namespace lookout::test {
 
 struct RawReply {
@@ -59,7 +61,7 @@ private:
     pid_t pid_ = -1;
     int stdout_ = -1;  // the child's stdout: its close tells that it exited
     int port_ = 0;
-    std::string dir_;
+    TempDir dir_{"lookout-demo"};  // for the port file
 };
 
 }  // namespace lookout::test

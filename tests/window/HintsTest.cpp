@@ -142,8 +142,7 @@ TEST_F(MainWindowHints, TheMainWindowKeepsAHintUpForThirtySeconds) {
     // Not shown, so nothing is fetched; the window sets the pause when built.
     FakeClock clock;
     HintController hints{clock};
-    WriteIni("0\r\n0\r\nhttp://127.0.0.1:9/\r\nhttp://127.0.0.1:9/\r\nw\r\n");
-    TLOOK_MAIN window(pump_, hints, iniPath_);
+    TLOOK_MAIN window(pump_, hints, iniPath_, Settings{});
     auto& panel = const_cast<PanelWidgets&>(window.Panel());
     panel.SetBoxHint(0, "a:b");
     panel.Slot(0).box->handle(FL_ENTER);

@@ -8,24 +8,24 @@
 #include <memory>
 
 #include "window/MainWindow.h"
+#include "monitor/Settings.h"
 #include "platform/AtomicFile.h"
 #include "toolkit/FltkPump.h"
 #include "toolkit/HintController.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/Gui.h"
+#include "tests/support/TempDir.h"
 
 namespace lookout::test {
 
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lookout-gui-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
+        dir_ = temp_.String();
         iniPath_ = dir_ + "/SERVER.INI";
     }
     void TearDown() override {
         window_.reset();
-        std::filesystem::remove_all(dir_);
     }
 
     void WriteIni(const std::string& bytes) { std::ofstream(iniPath_, std::ios::binary) << bytes; }
@@ -35,7 +35,7 @@ protected:
     }
 
     TLOOK_MAIN& Open() {
-        window_ = std::make_unique<TLOOK_MAIN>(pump_, hints_, iniPath_);
+        window_ = std::make_unique<TLOOK_MAIN>(pump_, hints_, iniPath_, LoadSettings(iniPath_));
         opened_.clear();
         window_->SetShellOpener([this](const std::string& target) { opened_.push_back(target); });
         window_->show();
@@ -46,6 +46,7 @@ protected:
     FltkPump pump_;
     HintController hints_{pump_};
     MessageBoxAnswerer answerer_;
+    TempDir temp_{"lookout-gui"};
     std::string dir_, iniPath_;
     std::unique_ptr<TLOOK_MAIN> window_;
     std::vector<std::string> opened_;
