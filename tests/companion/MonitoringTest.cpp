@@ -23,6 +23,7 @@
 
 #include "monitor/SlotTable.h"
 #include "tests/support/DemoService.h"
+#include "tests/support/TempDir.h"
 
 namespace lookout {
 namespace {
@@ -146,18 +147,16 @@ private:
 class Monitoring : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "lookout-monitoring-XXXXXX").string();
-        dir = mkdtemp(pattern.data());
         std::ofstream(dir / "SERVER.INI") << "0\r\n0\r\n" << demo.BaseUrl() << "\r\n" << demo.BaseUrl() << "ipmap/\r\nworld1\r\n";
     }
-    void TearDown() override { fs::remove_all(dir); }
     static void NeedProgram(const char* path, const char* package) {
         ASSERT_EQ(access(path, X_OK), 0) << path << " is missing: ./run test installs the package " << package;
     }
 
     const Clock::time_point deadline = Clock::now() + 40s;
     test::DemoServiceProcess demo;
-    fs::path dir;
+    test::TempDir temp{"lookout-monitoring"};
+    const fs::path dir = temp.Path();
 };
 
 TEST_F(Monitoring, NagiosTakesTheStateAndOutputOfItsServiceCheck) {
