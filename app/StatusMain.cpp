@@ -1,11 +1,13 @@
-// lookout-status: the servers the window monitors, from a terminal. It reads
-// SERVER.INI where the window does (or --config FILE), never writes it, and
-// runs the window's refresh cycle on a headless pump. SIGINT and SIGTERM (on
-// Windows the console's Ctrl+C) end it at once, a waiting fetch included.
+// lookout-status: the servers the window monitors, from a terminal, a
+// monitoring engine or a service manager. It reads SERVER.INI where the window
+// does (or --config FILE), never writes it, and runs the window's refresh
+// cycle on a headless pump. SIGINT and SIGTERM (on Windows the console's
+// Ctrl+C) end it at once, a waiting fetch included.
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -13,6 +15,7 @@
 
 #include "companion/Companion.h"
 #include "companion/DesktopNotifier.h"
+#include "companion/Nagios.h"
 #include "companion/Options.h"
 #include "monitor/Settings.h"
 #include "monitor/SettingsLocation.h"
@@ -21,6 +24,7 @@
 #include "platform/Exception.h"
 #include "platform/PollPump.h"
 #include "platform/SignalPipe.h"
+#include "platform/Terminal.h"
 
 int main(int argc, char** argv) {
     using namespace lookout;
@@ -28,11 +32,21 @@ int main(int argc, char** argv) {
     // The texts go out as UTF-8, as to a Linux terminal.
     ::SetConsoleOutputCP(CP_UTF8);
 #endif
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // A service check that cannot run says why on stdout too: Nagios shows
+    // stderr only when stdout is empty.
+    const bool nagios = std::find(args.begin(), args.end(), "--nagios") != args.end();
+    const auto fail = [nagios](const std::string& line) {
+        std::cerr << "lookout-status: " << line << "\n";
+        if (nagios) std::cout << NagiosUnknown(line);
+        return kExitUnknown;
+    };
     Options options;
     try {
-        options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+        options = ParseOptions(args);
     } catch (const Exception& error) {
-        std::cerr << "lookout-status: " << error.Message() << "\nTry 'lookout-status --help'.\n";
+        fail(error.Message());
+        std::cerr << "Try 'lookout-status --help'.\n";
         return kExitUnknown;
     }
     if (options.help) {
@@ -49,25 +63,25 @@ int main(int argc, char** argv) {
     try {
         settings = LoadSettings(path);
     } catch (const std::exception& error) {
-        std::cerr << "lookout-status: cannot read the settings " << path << ": " << SjisToUtf8(error.what()) << "\n";
-        return kExitUnknown;
+        return fail("cannot read the settings " + path + ": " + SjisToUtf8(error.what()));
     }
 
     PollPump pump;
-    Companion companion(pump, pump, settings, std::cout, std::cerr);
+    Companion companion(pump, pump, settings, options, std::cout, std::cerr, ColourOnStdout());
     SignalPipe signals(pump, [&](int) { companion.Stop(); });
-    std::unique_ptr<Notifier> notifier;
-    try {
-        if (options.notify)
-            notifier = MakeDesktopNotifier([&](const std::string& line) { companion.Complain(line); });
-    } catch (const Exception& error) {
-        std::cerr << "lookout-status: " << error.Message() << "\n";
-        return kExitUnknown;
+    std::unique_ptr<DesktopNotifier> notifier;
+    if (options.notify) {
+        try {
+            notifier = std::make_unique<DesktopNotifier>(pump, std::chrono::seconds(options.timeoutSeconds),
+                                                         [&](const std::string& line) { companion.Complain(line); });
+        } catch (const Exception& error) {
+            return fail(error.Message());
+        }
     }
 
     int status = kExitUnknown;
     if (!options.watch) {
-        status = companion.RunOnce(options.json);
+        status = companion.RunOnce();
     } else if (companion.StartWatch(notifier.get())) {
         while (!signals.Received()) pump.WaitOnce();
     }

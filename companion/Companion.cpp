@@ -2,67 +2,117 @@
 
 #include "companion/IsoTime.h"
 #include "companion/JsonReport.h"
+#include "companion/Nagios.h"
+#include "companion/Prometheus.h"
 #include "companion/Table.h"
+#include "platform/AtomicFile.h"
 #include "platform/DisplayText.h"
 
 namespace lookout {
 
 namespace {
+
 std::string Now() { return IsoLocalTime(std::chrono::system_clock::now()); }
+
+double Seconds(std::chrono::duration<double> time) { return time.count(); }
+
 }  // namespace
 
-Companion::Companion(Pump& pump, TimerService& clock, const Settings& settings, std::ostream& out,
-                     std::ostream& err)
-    : out_(out),
+Companion::Companion(Pump& pump, TimerService& clock, const Settings& settings, const Options& options,
+                     std::ostream& out, std::ostream& err, bool colour)
+    : options_(options),
+      out_(out),
       err_(err),
-      face_([this](const std::string& line) { Complain(line); }),
-      cycle_(pump, clock, panel_, face_, settings) {}
+      shown_(options.prometheus == "-" ? discard_ : out),
+      colour_(colour),
+      face_([this](const std::string& line) { Complain(line); },
+            [this](const RefreshOutcome& outcome) { Finished(outcome); }),
+      cycle_(pump, clock, panel_, face_, settings) {
+    cycle_.SetFetchRules({std::chrono::seconds(options.timeoutSeconds), true});
+}
 
-void Companion::Complain(const std::string& utf8Line) { err_ << "lookout-status: " << utf8Line << std::endl; }
+void Companion::Complain(const std::string& utf8Line) {
+    lastComplaint_ = OneLine(utf8Line);
+    err_ << "lookout-status: " << lastComplaint_ << std::endl;
+}
 
-ExitStatus Companion::RunOnce(bool json) {
+ExitStatus Companion::RunOnce() {
     cycle_.Activate();
     if (cycle_.Closing()) return kExitUnknown;
-    const auto party = face_.LastFetch(Page::Party);
-    if (party && party->failure) Complain("cannot read the party page " + Describe(*party));
-    const auto status = face_.LastFetch(Page::Status);
-    if (!status) return kExitUnknown;  // the activation ended early; the face said why
-    if (status->failure) {
-        Complain("cannot read the status page " + Describe(*status));
-        return kExitUnknown;
+    const RefreshOutcome& run = *activation_;
+    if (!run.completed) return Unknown(lastComplaint_, run);  // the face said why
+    // The verdict is the status page's: when it failed, that is the one line.
+    const PageFetch& status = *run.Find(Page::Status);
+    if (status.failure) {
+        Complain("cannot read the status page " + Describe(status));
+        return Unknown(lastComplaint_, run);
     }
-    if (json) {
+    const PageFetch* party = run.Find(Page::Party);
+    if (party && party->failure) Complain("cannot read the party page " + Describe(*party));
+    if (options_.json) {
         const std::int64_t interval = cycle_.Timer().Interval() / 1000;
         out_ << FormatJson({Now(), cycle_.PageUrl(Page::Status), interval, panel_.State()});
+    } else if (options_.nagios) {
+        out_ << FormatNagios(panel_.State(), run.took, options_.timeoutSeconds);
     } else {
-        out_ << FormatTable(panel_.State());
+        shown_ << FormatTable(panel_.State(), run.Read(Page::Party), colour_);
     }
     out_.flush();
+    if (!WriteMetrics(run)) return kExitUnknown;
     return HealthOf(panel_.State());
 }
 
+ExitStatus Companion::Unknown(const std::string& reason, const RefreshOutcome& run) {
+    if (options_.nagios) out_ << NagiosUnknown(reason) << std::flush;
+    WriteMetrics(run);
+    return kExitUnknown;
+}
+
+bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
+    if (!options_.prometheus) return true;
+    const std::string text = FormatPrometheus({outcome.Read(Page::Status), outcome.Read(Page::Party), panel_.State(),
+                                               Seconds(std::chrono::system_clock::now().time_since_epoch()),
+                                               Seconds(outcome.took), cycle_.Timer().Interval() / 1000.0});
+    if (*options_.prometheus == "-") {
+        out_ << text << std::flush;
+        return true;
+    }
+    try {
+        PublishFile(*options_.prometheus, text);
+    } catch (const std::exception& error) {
+        // Once while it lasts: a watch tries again at every refresh.
+        if (!metricsFailing_) Complain("cannot write the metrics: " + SjisToUtf8(error.what()));
+        metricsFailing_ = true;
+        return false;
+    }
+    metricsFailing_ = false;
+    return true;
+}
+
 bool Companion::StartWatch(Notifier* notifier) {
-    watch_.emplace(out_, notifier, Now);
-    // Every tick the cycle takes ends with the watch's look at the panel; a
-    // tick the cycle drops (a fetch still waits) changes nothing.
-    std::function<void()> tick = std::move(cycle_.Timer().OnTimer);
-    cycle_.Timer().OnTimer = [this, tick] {
-        const bool dropped = cycle_.Busy();
-        tick();
-        if (!dropped && !cycle_.Closing()) AfterRefresh();
-    };
+    watch_.emplace(shown_, notifier, Now, colour_);
     cycle_.Activate();
-    if (cycle_.Closing()) return false;
-    if (!face_.LastFetch(Page::Status)) return false;  // the activation ended early; the face said why
+    if (cycle_.Closing() || !activation_->completed) return false;
     if (cycle_.Timer().Interval() <= 0) {
         Complain("the service's refresh interval is " + SjisToUtf8(cycle_.LoadTime()) +
                  " s, so nothing would be refreshed");
         return false;
     }
-    AfterRefresh();
+    AfterRefresh(*activation_);
     return true;
 }
 
-void Companion::AfterRefresh() { watch_->AfterRefresh(panel_.State(), *face_.LastFetch(Page::Status)); }
+void Companion::Finished(const RefreshOutcome& outcome) {
+    if (outcome.activation) {
+        activation_ = outcome;
+    } else if (watch_ && outcome.completed) {
+        AfterRefresh(outcome);
+    }
+}
+
+void Companion::AfterRefresh(const RefreshOutcome& outcome) {
+    watch_->AfterRefresh(panel_.State(), outcome);
+    WriteMetrics(outcome);
+}
 
 }  // namespace lookout

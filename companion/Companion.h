@@ -1,12 +1,13 @@
 #pragma once
 // lookout-status on the window's refresh cycle: the same settings, client,
-// converter and readers, shown as a table, a JSON document or a watch.
-#include <functional>
+// converter and readers, shown as a table, a JSON document, a Nagios plugin
+// result or a watch, with the metrics file beside any of them.
 #include <optional>
 #include <ostream>
 
 #include "companion/Health.h"
 #include "companion/Notification.h"
+#include "companion/Options.h"
 #include "companion/PanelRecorder.h"
 #include "companion/TerminalFace.h"
 #include "companion/Watch.h"
@@ -17,16 +18,19 @@ namespace lookout {
 class Companion {
 public:
     // Lines for the user go to err, prefixed with the program's name; clock
-    // drives the refresh timer (the pump in the program).
-    Companion(Pump& pump, TimerService& clock, const Settings& settings, std::ostream& out, std::ostream& err);
+    // drives the refresh timer (the pump in the program). The cycle fails a
+    // page whose reply is an HTTP error, and each refresh ends within
+    // options.timeoutSeconds. colour: the table's state words in colour.
+    Companion(Pump& pump, TimerService& clock, const Settings& settings, const Options& options,
+              std::ostream& out, std::ostream& err, bool colour = false);
     Companion(const Companion&) = delete;
     Companion& operator=(const Companion&) = delete;
 
-    // One refresh with the address page, then the table or the JSON document.
-    ExitStatus RunOnce(bool json);
-    // The first refresh and the table; then every tick of the cycle's timer
-    // prints the changes. False, after a line on err, when there is nothing to
-    // watch: the first refresh ended early or the interval never fires.
+    // One refresh with the address page, then what the options ask for.
+    ExitStatus RunOnce();
+    // The first refresh and the table; then every refresh of the cycle's
+    // timer prints the changes. False, after a line on err, when there is
+    // nothing to watch: the activation ended early or the interval never fires.
     bool StartWatch(Notifier* notifier);
     // Cancels a waiting fetch; nothing is printed after it.
     void Stop() { cycle_.Close(); }
@@ -36,13 +40,26 @@ public:
     void Complain(const std::string& utf8Line);
 
 private:
-    void AfterRefresh();
+    void Finished(const RefreshOutcome& outcome);
+    void AfterRefresh(const RefreshOutcome& outcome);
+    // A one-shot run that could not judge the servers; the reason is on err.
+    ExitStatus Unknown(const std::string& reason, const RefreshOutcome& run);
+    // False, after a line on err, when the metrics file cannot be written.
+    bool WriteMetrics(const RefreshOutcome& outcome);
 
+    const Options options_;
     std::ostream& out_;
     std::ostream& err_;
+    std::ostream discard_{nullptr};
+    // The table's and the watch's stream: out, unless the metrics take it.
+    std::ostream& shown_;
+    const bool colour_;
+    std::string lastComplaint_;
+    bool metricsFailing_ = false;
     PanelRecorder panel_;
     TerminalFace face_;
     RefreshCycle cycle_;
+    std::optional<RefreshOutcome> activation_;  // once the activation has ended
     std::optional<Watch> watch_;
 };
 

@@ -5,19 +5,77 @@
 namespace lookout {
 
 const char* const kUsage =
-    "Usage: lookout-status [--config FILE] [--json] [--watch] [--notify] [--help] [--version]\n"
-    "Shows the servers the Lookout window monitors, read from the same status service.\n"
+    "Usage: lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]\n"
+    "                      [--watch] [--notify] [--timeout SECONDS] [--help] [--version]\n"
+    "Shows the servers the Lookout window monitors, read from the same status service:\n"
+    "a table with a header row (SERVER, STATE, COUNTS, REST, PARTY, GUILD, ADDRESS),\n"
+    "one row per server.\n"
     "\n"
-    "  --config FILE  read the settings from FILE instead of the window's SERVER.INI\n"
-    "  --json         print one JSON document instead of the table\n"
-    "  --watch        print the table, then one line for every change until interrupted\n"
-    "  --notify       as --watch, and show every state change as a desktop notification\n"
-    "  --help         print this text\n"
-    "  --version      print the version\n"
+    "  --config FILE       read the settings from FILE instead of the window's SERVER.INI\n"
+    "  --json              print one JSON document instead of the table\n"
+    "  --nagios            print a Nagios/Icinga plugin result instead of the table:\n"
+    "                      LOOKOUT OK|WARNING|CRITICAL|UNKNOWN - counts|performance data\n"
+    "  --prometheus FILE   also write the metrics in the Prometheus text format to FILE,\n"
+    "                      replacing it whole (for node exporter's textfile collector);\n"
+    "                      '-' writes them to standard output instead of the table\n"
+    "  --watch             print the table, then one line for every change until\n"
+    "                      interrupted; --prometheus FILE is rewritten after every refresh\n"
+    "  --notify            as --watch, and show every state change as a desktop\n"
+    "                      notification; stops at once when there is no notification service\n"
+    "  --timeout SECONDS   give up on the service after SECONDS (default 10): bounds the\n"
+    "                      whole one-shot run, and each refresh of --watch\n"
+    "  --help              print this text\n"
+    "  --version           print the version\n"
+    "\n"
+    "State words: Good (green on a terminal), Down (red), Dead (yellow), Closed (blue),\n"
+    "any other word the service uses, and missing for a server the status page lacks.\n"
+    "Set NO_COLOR to keep the table plain.\n"
     "\n"
     "Exit status: 0 every server Good, 1 none Down or missing but not all Good,\n"
-    "2 some server Down or missing, 3 the status page or the settings could not be\n"
-    "read, or a wrong command line.\n";
+    "2 some server Down or missing, 3 the status page, the settings, the notification\n"
+    "service or the metrics file failed, or a wrong command line.\n"
+    "\n"
+    "Examples:\n"
+    "  Nagios or Icinga service check:\n"
+    "    lookout-status --nagios --timeout 20 --config /etc/lookout/SERVER.INI\n"
+    "  node exporter (--collector.textfile.directory=/var/lib/prometheus/node-exporter):\n"
+    "    lookout-status --watch --prometheus /var/lib/prometheus/node-exporter/lookout.prom\n"
+    "  desktop notifications from a systemd user service:\n"
+    "    systemctl --user enable --now lookout-status\n";
+
+namespace {
+
+// The value of an option that takes one: "--name VALUE" or "--name=VALUE".
+std::optional<std::string> ValueOf(const std::string& name, const std::vector<std::string>& args, std::size_t& i) {
+    const std::string& arg = args[i];
+    std::string value;
+    if (arg == name) {
+        if (i + 1 == args.size()) throw Exception(name + " needs a value");
+        value = args[++i];
+    } else if (arg.starts_with(name + "=")) {
+        value = arg.substr(name.size() + 1);
+    } else {
+        return std::nullopt;
+    }
+    if (value.empty()) throw Exception(name + " needs a value");
+    return value;
+}
+
+int Seconds(const std::string& text) {
+    constexpr long kMost = 2147483;  // the client counts milliseconds in an int
+    long seconds = 0;
+    bool digits = !text.empty() && text.size() <= 7;
+    for (const char c : text) {
+        digits = digits && c >= '0' && c <= '9';
+        if (digits) seconds = seconds * 10 + (c - '0');
+    }
+    if (!digits || seconds < 1 || seconds > kMost)
+        throw Exception("--timeout needs a whole number of seconds from 1 to " + std::to_string(kMost) + ", not '" +
+                        text + "'");
+    return static_cast<int>(seconds);
+}
+
+}  // namespace
 
 Options ParseOptions(const std::vector<std::string>& args) {
     Options options;
@@ -25,6 +83,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--nagios") {
+            options.nagios = true;
         } else if (arg == "--watch") {
             options.watch = true;
         } else if (arg == "--notify") {
@@ -33,15 +93,21 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
-        } else if (arg == "--config" || arg.starts_with("--config=")) {
-            if (arg == "--config" && i + 1 == args.size()) throw Exception("--config needs a file name");
-            options.configPath = arg == "--config" ? args[++i] : arg.substr(9);
-            if (options.configPath->empty()) throw Exception("--config needs a file name");
+        } else if (auto config = ValueOf("--config", args, i)) {
+            options.configPath = std::move(config);
+        } else if (auto file = ValueOf("--prometheus", args, i)) {
+            options.prometheus = std::move(file);
+        } else if (auto seconds = ValueOf("--timeout", args, i)) {
+            options.timeoutSeconds = Seconds(*seconds);
         } else {
             throw Exception("unknown argument '" + arg + "'");
         }
     }
-    if (options.json && options.watch) throw Exception("--json cannot be combined with --watch or --notify");
+    if (options.json && options.nagios) throw Exception("--json cannot be combined with --nagios");
+    if ((options.json || options.nagios) && options.watch)
+        throw Exception(std::string(options.json ? "--json" : "--nagios") + " cannot be combined with --watch or --notify");
+    if (options.prometheus == "-" && (options.json || options.nagios))
+        throw Exception("--prometheus - takes standard output, so it cannot be combined with --json or --nagios");
     return options;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The command line:
-//   lookout-status [--config FILE] [--json] [--watch] [--notify] [--help] [--version]
+//   lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]
+//                  [--watch] [--notify] [--timeout SECONDS] [--help] [--version]
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,9 @@ namespace lookout {
 struct Options {
     std::optional<std::string> configPath;  // nullopt: where the window reads SERVER.INI
     bool json = false;
+    bool nagios = false;
+    std::optional<std::string> prometheus;  // the metrics file; "-": stdout, instead of the table
+    int timeoutSeconds = 10;                // bounds a one-shot run, and each refresh of a watch
     bool watch = false;  // --notify implies it
     bool notify = false;
     bool help = false;

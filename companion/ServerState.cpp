@@ -1,5 +1,7 @@
 #include "companion/ServerState.h"
 
+#include <charconv>
+
 #include "platform/DisplayText.h"
 
 namespace lookout {
@@ -8,6 +10,23 @@ std::string ShownWord(const std::optional<std::string>& sjisWord) {
     if (!sjisWord) return "missing";
     if (sjisWord->empty()) return "\"\"";
     return SjisToUtf8(*sjisWord);
+}
+
+std::optional<std::int64_t> IntegerField(std::string_view text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    // from_chars takes the minus but no plus, no space and no hex prefix.
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+Counts CountsOf(const ServerState& server) {
+    const std::string_view label = server.count1;
+    const std::size_t slash = label.find('/');
+    if (!server.state || slash == std::string_view::npos || label.find('/', slash + 1) != std::string_view::npos)
+        return {};
+    return {IntegerField(label.substr(0, slash)), IntegerField(label.substr(slash + 1))};
 }
 
 }  // namespace lookout

@@ -2,6 +2,7 @@
 // One server as the companion reports it after a refresh: what the readers
 // found for it, in Shift-JIS as the pages give it.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,5 +29,17 @@ using Servers = std::array<ServerState, kSlotCount>;
 
 // A word for a terminal, in UTF-8: "missing" for no line, "" quoted when empty.
 std::string ShownWord(const std::optional<std::string>& sjisWord);
+
+// A field that is a whole decimal number (an optional minus, digits, nothing
+// else) that fits in 64 bits, as metrics and performance data take it.
+std::optional<std::int64_t> IntegerField(std::string_view text);
+
+struct Counts {
+    std::optional<std::int64_t> population, capacity;  // each when it is an integer
+};
+// The status line's two count fields, which count label 1 joins with "/". A
+// label with more than one "/" (a field holding one) tells neither, as the
+// fields cannot be told apart then.
+Counts CountsOf(const ServerState& server);
 
 }  // namespace lookout

@@ -17,15 +17,25 @@ bool Wide(char32_t c) {
            (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
-std::array<std::string, kColumns> Row(const ServerState& server, bool game) {
+using Row = std::array<std::string, kColumns>;
+
+const Row kHeader = {"SERVER", "STATE", "COUNTS", "REST", "PARTY", "GUILD", "ADDRESS"};
+
+// The terminal's colour code around a state word the window colours.
+std::string Coloured(const std::string& word) {
+    const char* code = word == "Good" ? "32" : word == "Down" ? "31" : word == "Dead" ? "33" : word == "Closed" ? "34" : nullptr;
+    return code ? std::string("\033[") + code + "m" + word + "\033[0m" : word;
+}
+
+Row RowOf(const ServerState& server, bool indicators) {
     std::string address = kNone;
     if (server.hint) address = SjisToUtf8(server.hint->substr(0, server.hint->find('\n')));
     return {std::string(server.key),
             ShownWord(server.state),
             SjisToUtf8(server.count1),
             SjisToUtf8(server.count2),
-            game ? ShownWord(server.party) : kNone,
-            game ? ShownWord(server.guild) : kNone,
+            indicators ? ShownWord(server.party) : kNone,
+            indicators ? ShownWord(server.guild) : kNone,
             address};
 }
 
@@ -45,18 +55,21 @@ std::size_t TerminalWidth(std::string_view utf8) {
     return width;
 }
 
-std::string FormatTable(const Servers& servers) {
-    std::vector<std::array<std::string, kColumns>> rows;
+std::string FormatTable(const Servers& servers, bool partyRead, bool colour) {
+    std::vector<Row> rows{kHeader};
+    for (std::size_t slot = 0; slot < servers.size(); ++slot)
+        rows.push_back(RowOf(servers[slot], partyRead && kSlots[slot].game));
     std::array<std::size_t, kColumns> widths{};
-    for (std::size_t slot = 0; slot < servers.size(); ++slot) {
-        rows.push_back(Row(servers[slot], kSlots[slot].game));
+    for (const Row& row : rows) {
         for (std::size_t column = 0; column < kColumns; ++column)
-            widths[column] = std::max(widths[column], TerminalWidth(rows.back()[column]));
+            widths[column] = std::max(widths[column], TerminalWidth(row[column]));
     }
     std::string out;
-    for (const auto& row : rows) {
+    for (std::size_t line = 0; line < rows.size(); ++line) {
+        const Row& row = rows[line];
         for (std::size_t column = 0; column < kColumns; ++column) {
-            out += row[column];
+            const bool state = column == 1 && line > 0;
+            out += colour && state ? Coloured(row[column]) : row[column];
             if (column + 1 == kColumns) break;  // no padding at the end of a line
             out.append(widths[column] - TerminalWidth(row[column]) + 2, ' ');
         }

@@ -6,10 +6,16 @@
 
 namespace lookout {
 
-std::string Describe(const FetchResult& fetch) {
+std::string Describe(const PageFetch& fetch) {
     std::string text = SjisToUtf8(fetch.url);
     if (fetch.failure) text += ": " + SjisToUtf8(*fetch.failure);
-    return text;
+    return OneLine(std::move(text));
+}
+
+std::string OneLine(std::string utf8) {
+    std::replace_if(
+        utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
+    return utf8;
 }
 
 void TerminalFace::ShowMessage(const std::string& sjisText) { Complain(sjisText); }
@@ -17,24 +23,14 @@ void TerminalFace::ShowMessage(const std::string& sjisText) { Complain(sjisText)
 void TerminalFace::ShowError(const std::exception& error) { Complain(error.what()); }
 
 void TerminalFace::Complain(const std::string& sjisText) {
-    std::string line = SjisToUtf8(sjisText);
-    std::replace(line.begin(), line.end(), '\n', ' ');
-    if (lastPage_) line += " (" + Describe(fetches_.at(*lastPage_)) + ")";
+    std::string line = OneLine(SjisToUtf8(sjisText));
+    if (last_) line += " (" + Describe(*last_) + ")";
     complain_(line);
 }
 
 void TerminalFace::PageFetched(Page page, const std::string& url, const std::exception* failure) {
-    FetchResult& fetch = fetches_[page];
-    fetch.url = url;
-    fetch.failure.reset();
-    if (failure) fetch.failure = failure->what();
-    lastPage_ = page;
-}
-
-std::optional<FetchResult> TerminalFace::LastFetch(Page page) const {
-    const auto found = fetches_.find(page);
-    if (found == fetches_.end()) return std::nullopt;
-    return found->second;
+    last_ = PageFetch{page, url, std::nullopt};
+    if (failure) last_->failure = failure->what();
 }
 
 }  // namespace lookout

@@ -2,10 +2,12 @@
 
 #include "companion/Changes.h"
 #include "companion/Table.h"
+#include "companion/TerminalFace.h"
 
 namespace lookout {
 
-void Watch::AfterRefresh(const Servers& servers, const FetchResult& status) {
+void Watch::AfterRefresh(const Servers& servers, const RefreshOutcome& outcome) {
+    const PageFetch& status = *outcome.Find(Page::Status);
     if (status.failure) {
         // Once, not at every tick; the panel keeps what it had.
         if (!unreadable_) Line("status page unreadable: " + Describe(status));
@@ -15,7 +17,7 @@ void Watch::AfterRefresh(const Servers& servers, const FetchResult& status) {
     if (unreadable_) Line("status page readable again");
     unreadable_ = false;
     if (!shown_) {
-        out_ << FormatTable(servers) << std::flush;
+        out_ << FormatTable(servers, outcome.Read(Page::Party), colour_) << std::flush;
         shown_ = servers;
         return;
     }

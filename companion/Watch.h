@@ -8,18 +8,19 @@
 
 #include "companion/Notification.h"
 #include "companion/ServerState.h"
-#include "companion/TerminalFace.h"
+#include "refresh/RefreshFace.h"
 
 namespace lookout {
 
 class Watch {
 public:
-    // notifier may be null; now gives the timestamp of a line.
-    Watch(std::ostream& out, Notifier* notifier, std::function<std::string()> now)
-        : out_(out), notifier_(notifier), now_(std::move(now)) {}
+    // notifier may be null; now gives the timestamp of a line; colour is the
+    // table's.
+    Watch(std::ostream& out, Notifier* notifier, std::function<std::string()> now, bool colour)
+        : out_(out), notifier_(notifier), now_(std::move(now)), colour_(colour) {}
 
-    // After every refresh: the servers and the status page's last fetch.
-    void AfterRefresh(const Servers& servers, const FetchResult& status);
+    // After every refresh: the servers as it left them.
+    void AfterRefresh(const Servers& servers, const RefreshOutcome& outcome);
 
 private:
     void Line(const std::string& text);
@@ -27,6 +28,7 @@ private:
     std::ostream& out_;
     Notifier* notifier_;
     std::function<std::string()> now_;
+    bool colour_;
     std::optional<Servers> shown_;  // what the last lines were about
     bool unreadable_ = false;
 };

@@ -27,6 +27,14 @@ std::string ReadWholeFile(const std::string& path);
 // when any step fails.
 void RewriteFile(const std::string& path, const std::string& bytes);
 
+// Puts `bytes` at path, whether or not a file is there, so that a reader sees
+// the old file or the new one whole: a temporary beside it is written, flushed
+// and renamed over it (an existing file's mode, owner and group are kept; a
+// new one gets 0666 less the umask). A symbolic link at path is replaced, not
+// followed. Raises EFileError naming path when any step fails, a folder that
+// takes no new file included.
+void PublishFile(const std::string& path, const std::string& bytes);
+
 #ifndef _WIN32
 // For an installed copy's per-user settings; Windows copies are portable so
 // far and keep their file next to the program.

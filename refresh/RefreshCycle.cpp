@@ -1,6 +1,10 @@
 #include "refresh/RefreshCycle.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "monitor/PageReaders.h"
+#include "net/ReplyHeader.h"
 #include "refresh/Texts.h"
 #include "platform/IntegerText.h"
 #include "platform/Pump.h"
@@ -9,7 +13,18 @@
 namespace lookout {
 
 namespace {
+
 constexpr std::int32_t kFallbackInterval = 120000;
+
+using Clock = std::chrono::steady_clock;
+
+// Puts a pointer back as it was when the scope ends, an escaping error included.
+struct Restore {
+    RefreshOutcome*& slot;
+    RefreshOutcome* was;
+    ~Restore() { slot = was; }
+};
+
 }  // namespace
 
 RefreshCycle::RefreshCycle(Pump& pump, StatusPanel& panel, RefreshFace& face, const Settings& settings)
@@ -49,14 +64,43 @@ void RefreshCycle::SetNormalCaption() {
 bool RefreshCycle::TryGet(Page page) {
     if (closing_) return false;
     const std::string url = PageUrl(page);
+    if (rules_.bound.count() > 0) HTTP.RequestTimeOut = Budget(page);
     try {
         HTTP.Get(url);
+        CheckReply();
     } catch (const std::exception& failure) {
+        if (running_) running_->pages.push_back({page, url, failure.what()});
         face_.PageFetched(page, url, &failure);
         return false;
     }
+    if (running_) running_->pages.push_back({page, url, std::nullopt});
     face_.PageFetched(page, url, nullptr);
     return !closing_;
+}
+
+int RefreshCycle::Budget(Page page) const {
+    const auto now = Clock::now();
+    auto budget = (running_ ? deadline_ : now + rules_.bound) - now;
+    if (page == Page::Interval || page == Page::Addresses) budget = std::min<Clock::duration>(budget, rules_.bound / 4);
+    // 0 would mean no limit: a refresh out of time gives its next page a moment only.
+    return static_cast<int>(std::max<std::int64_t>(1, std::chrono::ceil<std::chrono::milliseconds>(budget).count()));
+}
+
+void RefreshCycle::CheckReply() const {
+    if (!rules_.replyMustSucceed) return;
+    std::string_view line = std::string_view(HTTP.Header).substr(0, HTTP.Header.find('\n'));
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    // Field 2 of "HTTP/1.0 500 Internal Server Error"; a bare "HTTP/1.0 500" too.
+    const int status = StatusCodeOf(line);
+    if (!line.starts_with("HTTP/") || status < 100) throw ESockError("No Status Line");
+    if (status >= 400) throw ESockError(std::string(line));
+}
+
+void RefreshCycle::Finish(RefreshOutcome& outcome, bool completed, std::chrono::steady_clock::time_point start) {
+    outcome.completed = completed;
+    outcome.droppedTicks = std::exchange(dropped_, 0);
+    outcome.took = Clock::now() - start;
+    face_.RefreshFinished(outcome);
 }
 
 void RefreshCycle::Activate() {
@@ -68,12 +112,25 @@ void RefreshCycle::Activate() {
 }
 
 void RefreshCycle::FormActivate() {
-    FetchLoadTime();
-    FetchAddressHints();
-    TIMERTimer();
-    if (closing_) return;
+    const auto start = Clock::now();
+    deadline_ = start + rules_.bound;
+    RefreshOutcome outcome;
+    outcome.activation = true;
+    {
+        const Restore restore{running_, std::exchange(running_, &outcome)};
+        try {
+            FetchLoadTime();
+            FetchAddressHints();
+            TIMERTimer();
+        } catch (...) {
+            Finish(outcome, false, start);
+            throw;
+        }
+    }
+    if (closing_) return Finish(outcome, false, start);
     SetNormalCaption();
     TIMER.SetEnabled(true);
+    Finish(outcome, true, start);
 }
 
 void RefreshCycle::FetchLoadTime() {
@@ -120,14 +177,35 @@ void RefreshCycle::RefreshPanel(const std::string& caption, Page page, PageReade
     face_.EnableButtons(true);
 }
 
+bool RefreshCycle::Dropped() {
+    if (closing_) return true;
+    if (HTTP.Busy()) ++dropped_;
+    return HTTP.Busy();
+}
+
 void RefreshCycle::TIMERTimer() {
-    if (HTTP.Busy() || closing_) return;
-    FetchServerStatus();
-    FetchPartyStatus();
+    if (!Dropped()) Refresh();
+}
+
+void RefreshCycle::Refresh() {
+    if (running_) {
+        FetchServerStatus();
+        FetchPartyStatus();
+        return;
+    }
+    const auto start = Clock::now();
+    deadline_ = start + rules_.bound;
+    RefreshOutcome outcome;
+    {
+        const Restore restore{running_, std::exchange(running_, &outcome)};
+        FetchServerStatus();
+        FetchPartyStatus();
+    }
+    Finish(outcome, !closing_, start);
 }
 
 void RefreshCycle::B_ReloadClick() {
-    if (HTTP.Busy() || closing_) return;
+    if (Dropped()) return;
     TIMER.SetEnabled(false);
     TIMERTimer();
     TIMER.SetEnabled(true);

@@ -7,6 +7,8 @@
 // Every GET blocks while the pump keeps dispatching, so ticks, clicks and the
 // close may arrive inside one. The client serves one request at a time: a tick
 // or Reload that comes while a GET waits is dropped (the next one refreshes).
+// The face hears how each refresh, and the activation, ended.
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +22,19 @@
 namespace lookout {
 
 class Pump;
+
+// How a caller that monitors the service, rather than shows it, wants its
+// fetches bounded and judged. The window uses the defaults: the client's own
+// time limits, and whatever body a reply brings.
+struct FetchRules {
+    // Bounds each refresh, the activation included, as a whole; 0: no bound.
+    // The interval and address pages get at most a quarter of it each, so
+    // that a silent one leaves the status page its time.
+    std::chrono::milliseconds bound{0};
+    // A reply with a status of 400 or more, or without a status line, fails
+    // its page instead of being read.
+    bool replyMustSucceed = false;
+};
 
 class RefreshCycle {
 public:
@@ -47,6 +62,8 @@ public:
     void B_ReloadClick();
     void HTTPAboutToSend(THttpClient& sender);
 
+    void SetFetchRules(const FetchRules& rules) { rules_ = rules; }
+
     std::string PageUrl(Page page) const;
     std::string SiteUrl() const;  // StatusBaseUrl + UrlSuffix
 
@@ -71,6 +88,18 @@ private:
     void RefreshPanel(const std::string& caption, Page page, PageReader read);
     // One GET; false when it failed or the cycle is closing.
     bool TryGet(Page page);
+    // The most the page's GET may take under the rules' bound, in ms.
+    int Budget(Page page) const;
+    // Raises when the rules refuse the reply the client holds.
+    void CheckReply() const;
+    // True for a tick or Reload that must not run: while closing, or while a
+    // GET waits (then it is counted).
+    bool Dropped();
+    // The status and party pages, as a refresh of their own unless one (the
+    // activation's) is under way.
+    void Refresh();
+    // Ends a refresh that began at start and tells the face.
+    void Finish(RefreshOutcome& outcome, bool completed, std::chrono::steady_clock::time_point start);
 
     StatusPanel& panel_;
     RefreshFace& face_;
@@ -82,6 +111,11 @@ private:
     TTimer TIMER;
     TPzConv PZ;
     bool closing_ = false;
+    FetchRules rules_;
+    std::chrono::steady_clock::time_point deadline_;  // of the refresh under way, under the bound
+    // The refresh under way, which each fetch is added to; null between them.
+    RefreshOutcome* running_ = nullptr;
+    int dropped_ = 0;  // ticks and Reloads dropped since the last refresh
 };
 
 }  // namespace lookout

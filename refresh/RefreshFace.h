@@ -1,13 +1,52 @@
 #pragma once
 // What the refresh cycle needs of whatever shows it: the window in the
 // program, a recorder in the tests. Texts are Shift-JIS.
+#include <chrono>
 #include <exception>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace lookout {
 
 // The pages the cycle fetches.
 enum class Page { Interval, Addresses, Status, Party };
+
+// One fetch of a refresh and how it went.
+struct PageFetch {
+    Page page;
+    std::string url;                     // as the cycle formed it
+    std::optional<std::string> failure;  // the failure's text; nullopt: the page was read
+};
+
+// How a refresh ended: every timer tick or Reload that ran, and the
+// activation, whose refresh also holds the interval and address pages.
+struct RefreshOutcome {
+    bool activation = false;
+    // False when the close, or an error that left the activation, cut it short.
+    bool completed = true;
+    std::vector<PageFetch> pages;  // in fetch order
+    // Ticks and Reloads dropped since the last refresh, as a fetch still waited.
+    int droppedTicks = 0;
+    std::chrono::steady_clock::duration took{};
+
+    std::size_t PagesRead() const {
+        std::size_t read = 0;
+        for (const PageFetch& fetch : pages) read += fetch.failure ? 0 : 1;
+        return read;
+    }
+    std::size_t PagesFailed() const { return pages.size() - PagesRead(); }
+    // The page's fetch in this refresh; null when it was not fetched.
+    const PageFetch* Find(Page page) const {
+        for (const PageFetch& fetch : pages)
+            if (fetch.page == page) return &fetch;
+        return nullptr;
+    }
+    bool Read(Page page) const {
+        const PageFetch* fetch = Find(page);
+        return fetch && !fetch->failure;
+    }
+};
 
 class RefreshFace {
 public:
@@ -21,6 +60,10 @@ public:
     virtual void ShowError(const std::exception& error) = 0;
     // After every GET the cycle makes; failure is null when the GET returned.
     virtual void PageFetched(Page /*page*/, const std::string& /*url*/, const std::exception* /*failure*/) {}
+    // At the end of every refresh that ran, and of the activation (once, with
+    // its own refresh's pages in it). An activation that an error left is
+    // reported before the error box.
+    virtual void RefreshFinished(const RefreshOutcome& /*outcome*/) {}
 };
 
 }  // namespace lookout

@@ -157,6 +157,22 @@ void RewriteFile(const std::string& path, const std::string& bytes) {
     if (!ReplaceByRename(target, folder, name, st, bytes, path)) WriteInPlace(target, bytes, path);
 }
 
+void PublishFile(const std::string& path, const std::string& bytes) {
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+    const std::string name = path.substr(slash + 1);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        st.st_mode = 0666 & ~mask;
+        st.st_uid = static_cast<uid_t>(-1);  // fchown leaves these as the system made them
+        st.st_gid = static_cast<gid_t>(-1);
+    }
+    RemoveStaleTemporaries(folder, name);
+    if (!ReplaceByRename(path, folder, name, st, bytes, path)) Fail(path);
+}
+
 void MakeDirectories(const std::string& directory) {
     // Each prefix ending before a '/', then the whole path.
     for (std::size_t end = directory.find('/', 1);; end = directory.find('/', end + 1)) {

@@ -114,6 +114,13 @@ void WriteInPlace(const std::wstring& target, const std::string& bytes, const st
         Fail(path);
 }
 
+// What a replacement takes over of its file's attributes.
+DWORD KeptAttributes(DWORD attributes) {
+    attributes &= FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    return attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
+}
+
 // The path of the file that `path` finally leads to, links followed, and its
 // attributes; fails for anything but an existing, writable regular file.
 std::wstring ExistingWritableFile(const std::string& path, DWORD& attributes) {
@@ -131,10 +138,7 @@ std::wstring ExistingWritableFile(const std::string& path, DWORD& attributes) {
     const DWORD written = ::GetFinalPathNameByHandleW(file.get(), final.data(), length, FILE_NAME_NORMALIZED);
     if (length == 0 || written == 0 || written >= length) Fail(path);
     final.resize(written);
-    attributes = info.dwFileAttributes &
-                 (FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
-    if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
+    attributes = KeptAttributes(info.dwFileAttributes);
     return final;
 }
 
@@ -165,6 +169,20 @@ void RewriteFile(const std::string& path, const std::string& bytes) {
     const std::wstring name = target.substr(slash + 1);
     RemoveStaleTemporaries(folder, name);
     if (!ReplaceByRename(target, folder, name, attributes, bytes, path)) WriteInPlace(target, bytes, path);
+}
+
+void PublishFile(const std::string& path, const std::string& bytes) {
+    const std::wstring target = WidePath(path);
+    const std::size_t slash = target.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? L"" : target.substr(0, slash + 1);
+    const std::wstring name = target.substr(slash + 1);
+    // An existing file keeps its attributes; a link in its place is replaced.
+    const DWORD existing = ::GetFileAttributesW(target.c_str());
+    const bool file = existing != INVALID_FILE_ATTRIBUTES &&
+                      !(existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+    const DWORD attributes = file ? KeptAttributes(existing) : FILE_ATTRIBUTE_NORMAL;
+    RemoveStaleTemporaries(folder, name);
+    if (!ReplaceByRename(target, folder, name, attributes, bytes, path)) Fail(path);
 }
 
 }  // namespace lookout

@@ -37,33 +37,37 @@ std::string PartyPage(const std::string& guild01 = "good") {
 
 class CompanionTest : public test::NetTest {
 protected:
-    // Connection n is answered with pages[n] in random pieces; nullopt closes
-    // it without a reply.
+    // Connection n is answered with pages[n] in random pieces, after an "OK"
+    // status line unless it brings its own; nullopt closes it without a reply.
     void Serve(const std::vector<std::optional<std::string>>& pages) {
         std::vector<Reply> replies;
         for (const auto& page : pages) {
             Reply reply;
-            if (page) reply.pieces = test::RandomPieces("HTTP/1.0 200 OK\r\n\r\n" + *page, 97, rng_);
+            if (page)
+                reply.pieces =
+                    test::RandomPieces(page->starts_with("HTTP/") ? *page : "HTTP/1.0 200 OK\r\n\r\n" + *page, 97, rng_);
             replies.push_back(reply);
         }
         server_ = std::make_unique<test::HttpServer>(pump, replies);
         const std::string base = "http://127.0.0.1:" + std::to_string(server_->Port()) + "/";
-        companion_ = std::make_unique<Companion>(pump, clock, Settings{0, 0, base, base + "map", "w"}, out, err);
+        companion_ =
+            std::make_unique<Companion>(pump, clock, Settings{0, 0, base, base + "map", "w"}, options, out, err);
     }
     std::string Url(const std::string& path) const {
         return "http://127.0.0.1:" + std::to_string(server_->Port()) + "/" + path;
     }
-    // The lines after the table, without their timestamps.
+    // The lines after the header and the table, without their timestamps.
     std::vector<std::string> WatchLines() const {
         std::istringstream text(out.str());
         std::vector<std::string> lines;
         std::size_t row = 0;
         for (std::string line; std::getline(text, line);)
-            if (++row > kSlotCount) lines.push_back(line.substr(line.find(' ') + 1));
+            if (++row > kSlotCount + 1) lines.push_back(line.substr(line.find(' ') + 1));
         return lines;
     }
 
     test::FakeClock clock;
+    Options options;
     std::ostringstream out, err;
     std::unique_ptr<Companion> companion_;
 
@@ -75,38 +79,49 @@ private:
 const std::string kAddresses = "heading\nLoginServer 10.0.0.1 6900 x map1234\n";
 
 TEST_F(CompanionTest, OneShotExitStatusFollowsTheStatusPage) {
+    const std::string notFound = "HTTP/1.0 404 Not Found\r\n\r\n";
     const struct {
         std::optional<std::string> status;
+        std::string party;
         ExitStatus expected;
+        std::string complaint;  // err's one line, from its start; empty: none
     } cases[] = {
-        {StatusPage(), kExitOk},
-        {StatusPage("Closed"), kExitWarning},
-        {StatusPage("Dead"), kExitWarning},
-        {StatusPage("Down"), kExitCritical},
-        {StatusPage().substr(StatusPage().find('\n') + 1), kExitCritical},  // LoginServer missing
-        {std::nullopt, kExitUnknown},
+        {StatusPage(), PartyPage(), kExitOk, ""},
+        {StatusPage("Closed"), PartyPage(), kExitWarning, ""},
+        {StatusPage("Dead"), PartyPage(), kExitWarning, ""},
+        {StatusPage("Down"), PartyPage(), kExitCritical, ""},
+        {StatusPage().substr(StatusPage().find('\n') + 1), PartyPage(), kExitCritical, ""},  // LoginServer missing
+        {StatusPage(), notFound + PartyPage(), kExitOk, "cannot read the party page w/party.txt: HTTP/1.0 404 Not Found"},
+        {std::nullopt, PartyPage(), kExitUnknown, "cannot read the status page w/status.txt: "},
+        // The reply's terminal codes stay out of the line.
+        {"HTTP/1.0 500 Internal\x1b[2J Error\r\n\r\n" + StatusPage(), PartyPage(), kExitUnknown,
+         "cannot read the status page w/status.txt: HTTP/1.0 500 Internal [2J Error"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.status.value_or("(no reply)"));
+        SCOPED_TRACE(c.status.value_or("(no reply)").substr(0, 40) + " / " + c.party.substr(0, 20));
         out.str("");
         err.str("");
-        Serve({"60", kAddresses, c.status, PartyPage()});
-        EXPECT_EQ(companion_->RunOnce(false), c.expected);
-        if (c.status) {
-            EXPECT_EQ(err.str(), "");
-            const std::string table = out.str();
-            EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), std::ptrdiff_t(kSlotCount));
+        Serve({"60", kAddresses, c.status, c.party});
+        EXPECT_EQ(companion_->RunOnce(), c.expected);
+        std::string complaint = c.complaint;
+        if (const auto path = complaint.find(" w/"); path != std::string::npos) complaint.replace(path + 1, 0, Url(""));
+        const std::string complaints = err.str();
+        EXPECT_TRUE(complaints.starts_with(complaint.empty() ? "" : "lookout-status: " + complaint)) << complaints;
+        EXPECT_EQ(std::count(complaints.begin(), complaints.end(), '\n'), complaint.empty() ? 0 : 1) << complaints;
+        const std::string table = out.str();
+        if (c.expected == kExitUnknown) {
+            EXPECT_EQ(table, "");
         } else {
-            EXPECT_EQ(out.str(), "");
-            EXPECT_TRUE(err.str().starts_with("lookout-status: cannot read the status page " + Url("w/status.txt") + ": "))
-                << err.str();
+            EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), std::ptrdiff_t(kSlotCount + 1));
+            EXPECT_EQ(table.find("good") == std::string::npos, c.party.starts_with(notFound)) << "- for the party words";
         }
     }
 }
 
 TEST_F(CompanionTest, OneShotJsonAndFailedSidePagesEachGetOneLine) {
+    options.json = true;
     Serve({std::nullopt, std::nullopt, StatusPage(), std::nullopt});
-    EXPECT_EQ(companion_->RunOnce(true), kExitOk);
+    EXPECT_EQ(companion_->RunOnce(), kExitOk);
     const auto doc = nlohmann::json::parse(out.str());
     EXPECT_EQ(doc["source"], Url("w/status.txt"));
     EXPECT_EQ(doc["interval_s"], 120);  // the window's fallback
@@ -122,7 +137,7 @@ TEST_F(CompanionTest, OneShotJsonAndFailedSidePagesEachGetOneLine) {
 
 TEST_F(CompanionTest, WatchSeesAServerGoDownAndComeBack) {
     test::FakeNotifications desktop;
-    DesktopNotifier notifier([this](const std::string& line) { companion_->Complain(line); });
+    DesktopNotifier notifier(pump, std::chrono::seconds(10), [this](const std::string& line) { companion_->Complain(line); });
     Serve({"60", kAddresses, StatusPage(), PartyPage(),   //
            StatusPage("Down", 7), PartyPage(),            // the state changes, the counts too
            std::nullopt, PartyPage(),                     // the status page fails
@@ -138,7 +153,7 @@ TEST_F(CompanionTest, WatchSeesAServerGoDownAndComeBack) {
                                 "GameServer01 guild good -> dead",
                                 "GameServer03 state Down -> Good (9/5000 0)",
                             }));
-    EXPECT_EQ(desktop.Received(), (std::vector<std::string>{"GameServer03 is Down (was Good)\n",
+    EXPECT_EQ(desktop.WaitFor(2), (std::vector<std::string>{"GameServer03 is Down (was Good)\n",
                                                             "GameServer03 is Good again (was Down)\n"}));
     EXPECT_EQ(err.str(), "");
 }

@@ -32,11 +32,15 @@ std::string Line(FILE* from) {
 }  // namespace
 
 struct FakeNotifications::Service {
+    const Mode mode;
     mutable std::mutex mutex;
+    mutable std::condition_variable arrived;
     std::vector<std::string> received;
+    std::vector<GDBusMethodInvocation*> unanswered;
     GMainContext* context = g_main_context_new();
     GMainLoop* loop = g_main_loop_new(context, FALSE);
 
+    explicit Service(Mode serviceMode) : mode(serviceMode) {}
     ~Service() {
         g_main_loop_unref(loop);
         g_main_context_unref(context);
@@ -52,7 +56,9 @@ struct FakeNotifications::Service {
             g_variant_get_child(parameters, 4, "&s", &body);
             std::lock_guard lock(service->mutex);
             service->received.push_back(std::string(summary) + "\n" + body);
-            g_dbus_method_invocation_return_value(invocation, g_variant_new("(u)", service->received.size()));
+            service->arrived.notify_all();
+            if (service->mode == Mode::Silent) service->unanswered.push_back(invocation);
+            else g_dbus_method_invocation_return_value(invocation, g_variant_new("(u)", service->received.size()));
         } else if (name == "GetCapabilities") {
             const gchar* caps[] = {"body", nullptr};
             g_dbus_method_invocation_return_value(invocation, g_variant_new("(^as)", caps));
@@ -87,6 +93,8 @@ struct FakeNotifications::Service {
             ready.set_value();
             g_main_loop_run(loop);
         }
+        for (GDBusMethodInvocation* invocation : unanswered)
+            g_dbus_method_invocation_return_dbus_error(invocation, "org.freedesktop.DBus.Error.Failed", "gone");
         g_dbus_node_info_unref(node);
         g_dbus_connection_close_sync(bus, nullptr, nullptr);
         g_object_unref(bus);
@@ -94,13 +102,14 @@ struct FakeNotifications::Service {
     }
 };
 
-FakeNotifications::FakeNotifications() : service_(std::make_unique<Service>()) {
+FakeNotifications::FakeNotifications(Mode mode) : service_(std::make_unique<Service>(mode)) {
     FILE* daemon = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r");
     if (!daemon) throw std::runtime_error("cannot start dbus-daemon");
     const std::string address = Line(daemon);
     daemon_ = std::stoi(Line(daemon));
     pclose(daemon);
     setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
+    if (mode == Mode::Absent) return;
     std::promise<void> ready;
     thread_ = std::thread([this, address, &ready] { service_->Serve(address, ready); });
     try {
@@ -113,21 +122,29 @@ FakeNotifications::FakeNotifications() : service_(std::make_unique<Service>()) {
 }
 
 FakeNotifications::~FakeNotifications() {
-    // Queued on the service's context, so a loop that has not started yet
-    // still sees it.
-    g_main_context_invoke(
-        service_->context,
-        [](gpointer loop) {
-            g_main_loop_quit(static_cast<GMainLoop*>(loop));
-            return G_SOURCE_REMOVE;
-        },
-        service_->loop);
-    thread_.join();
+    if (thread_.joinable()) {
+        // Queued on the service's context, so a loop that has not started yet
+        // still sees it.
+        g_main_context_invoke(
+            service_->context,
+            [](gpointer loop) {
+                g_main_loop_quit(static_cast<GMainLoop*>(loop));
+                return G_SOURCE_REMOVE;
+            },
+            service_->loop);
+        thread_.join();
+    }
     kill(daemon_, SIGTERM);
 }
 
 std::vector<std::string> FakeNotifications::Received() const {
     std::lock_guard lock(service_->mutex);
+    return service_->received;
+}
+
+std::vector<std::string> FakeNotifications::WaitFor(std::size_t count, std::chrono::milliseconds limit) const {
+    std::unique_lock lock(service_->mutex);
+    service_->arrived.wait_for(lock, limit, [&] { return service_->received.size() >= count; });
     return service_->received;
 }
 

@@ -1,7 +1,9 @@
 // The lookout-status executable: its settings file, its exit statuses, the
-// demo service, and SIGTERM in the middle of a fetch. Every wait is bounded.
+// demo service and its faults, its time bound, notifications that are never
+// answered, and SIGTERM in the middle of a fetch. Every wait is bounded.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
@@ -13,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FakeNotifications.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/TempDir.h"
 
@@ -25,52 +28,95 @@ using namespace std::chrono_literals;
 struct Outcome {
     int status = -1;  // waitpid's status
     std::string out, err;
+    std::chrono::steady_clock::duration took{};  // from the start, or from Finish's call when asked
 };
 
-// Runs lookout-status; `during` is called with its pid once it started.
-Outcome RunStatus(std::vector<std::string> args, const std::function<void(pid_t)>& during = {}) {
-    int out[2], err[2];
-    EXPECT_EQ(pipe(out), 0);
-    EXPECT_EQ(pipe(err), 0);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(out[1], 1);
-        dup2(err[1], 2);
-        std::vector<char*> argv{const_cast<char*>(LOOKOUT_STATUS_PATH)};
-        for (auto& arg : args) argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
+// lookout-status as a child whose output can be awaited while it runs.
+class StatusRun {
+public:
+    explicit StatusRun(std::vector<std::string> args) {
+        int out[2], err[2];
+        EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
+        EXPECT_EQ(pipe2(err, O_CLOEXEC), 0);
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(out[1], 1);
+            dup2(err[1], 2);
+            std::vector<char*> argv{const_cast<char*>(LOOKOUT_STATUS_PATH)};
+            for (auto& arg : args) argv.push_back(arg.data());
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        close(out[1]);
+        close(err[1]);
+        fds_[0] = {out[0], POLLIN, 0};
+        fds_[1] = {err[0], POLLIN, 0};
     }
-    close(out[1]);
-    close(err[1]);
-    if (during) during(pid);
-    Outcome outcome;
-    pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-    std::string* into[] = {&outcome.out, &outcome.err};
-    const auto deadline = std::chrono::steady_clock::now() + 20s;
-    for (int open = 2; open > 0;) {
+    ~StatusRun() {
+        if (pid_ > 0) Finish(0s);
+    }
+    pid_t Pid() const { return pid_; }
+
+    // Reads until `text` has arrived on stdout (or stderr); false when the
+    // output ended or the limit passed first.
+    bool WaitFor(const std::string& text, bool onErr = false, std::chrono::milliseconds limit = 10s) {
+        const std::string& seen = onErr ? outcome_.err : outcome_.out;
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (seen.find(text) == std::string::npos)
+            if (!ReadSome(deadline)) return false;
+        return true;
+    }
+    // Reads to the end of both outputs and reaps the child, which is killed
+    // when it has not ended within the limit.
+    Outcome Finish(std::chrono::milliseconds limit = 20s) {
+        const auto begin = std::chrono::steady_clock::now();
+        while (ReadSome(begin + limit)) {
+        }
+        if (fds_[0].fd >= 0 || fds_[1].fd >= 0) {
+            if (limit > 0s) ADD_FAILURE() << "lookout-status did not end";
+            kill(pid_, SIGKILL);
+            for (pollfd& p : fds_) close(std::exchange(p.fd, -1));
+        }
+        waitpid(std::exchange(pid_, -1), &outcome_.status, 0);
+        outcome_.took = std::chrono::steady_clock::now() - begin;
+        return outcome_;
+    }
+
+private:
+    // One read from either output; false once both ended or the time is up.
+    bool ReadSome(std::chrono::steady_clock::time_point deadline) {
+        if (fds_[0].fd < 0 && fds_[1].fd < 0) return false;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left <= 0ms || poll(fds, 2, int(left.count())) <= 0) {
-            ADD_FAILURE() << "lookout-status did not end";
-            kill(pid, SIGKILL);
-            break;
-        }
+        if (left <= 0ms || poll(fds_, 2, int(left.count())) <= 0) return false;
+        std::string* into[] = {&outcome_.out, &outcome_.err};
         for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || !fds[i].revents) continue;
+            if (fds_[i].fd < 0 || !fds_[i].revents) continue;
             char buffer[4096];
-            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                into[i]->append(buffer, std::size_t(n));
-            } else {
-                close(fds[i].fd);
-                fds[i].fd = -1;
-                --open;
-            }
+            const ssize_t n = read(fds_[i].fd, buffer, sizeof buffer);
+            if (n > 0) into[i]->append(buffer, std::size_t(n));
+            else close(std::exchange(fds_[i].fd, -1));
         }
+        return true;
     }
-    waitpid(pid, &outcome.status, 0);
+
+    pid_t pid_ = -1;
+    pollfd fds_[2];
+    Outcome outcome_;
+};
+
+// Runs lookout-status to its end; `during` is called with its pid once it started.
+Outcome RunStatus(std::vector<std::string> args, const std::function<void(pid_t)>& during = {}) {
+    const auto begin = std::chrono::steady_clock::now();
+    StatusRun run(std::move(args));
+    if (during) during(run.Pid());
+    Outcome outcome = run.Finish();
+    outcome.took = std::chrono::steady_clock::now() - begin;
     return outcome;
+}
+
+bool Exited(const Outcome& outcome, int status) {
+    return WIFEXITED(outcome.status) && WEXITSTATUS(outcome.status) == status;
 }
 
 class ProgramTest : public ::testing::Test {
@@ -95,11 +141,13 @@ TEST_F(ProgramTest, SettingsAndArgumentFailuresExitWithThreeAndOneLine) {
         {{"--config", shortFile}, "cannot read the settings " + shortFile + ": "},
         {{"--bogus"}, "unknown argument '--bogus'"},
         {{"--json", "--watch"}, "--json cannot be combined"},
+        {{"--timeout", "0"}, "--timeout needs a whole number of seconds from 1 to "},
+        {{"--prometheus=-", "--json"}, "--prometheus - takes standard output"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         const Outcome outcome = RunStatus(c.args);
-        EXPECT_TRUE(WIFEXITED(outcome.status) && WEXITSTATUS(outcome.status) == 3) << outcome.status;
+        EXPECT_TRUE(Exited(outcome, 3)) << outcome.status;
         EXPECT_TRUE(outcome.err.starts_with("lookout-status: " + c.line)) << outcome.err;
         EXPECT_EQ(outcome.out, "");
     }
@@ -112,8 +160,9 @@ TEST_F(ProgramTest, DemoServiceGivesTheTableAndTheJson) {
     const Outcome table = RunStatus({"--config", config});
     ASSERT_TRUE(WIFEXITED(table.status)) << table.status;
     EXPECT_LE(WEXITSTATUS(table.status), 2);
-    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 26) << table.out;
-    EXPECT_TRUE(table.out.starts_with("LoginServer ")) << table.out;
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 27) << table.out;
+    EXPECT_TRUE(table.out.starts_with("SERVER ")) << table.out;
+    EXPECT_EQ(table.out.find('\033'), std::string::npos) << "no colour into a pipe";
     EXPECT_EQ(table.err, "");
     const Outcome json = RunStatus({"--config=" + config, "--json"});
     const auto doc = nlohmann::json::parse(json.out);
@@ -147,6 +196,67 @@ TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {
     EXPECT_EQ(outcome.out + outcome.err, "");
     close(connection);
     close(listener);
+}
+
+TEST_F(ProgramTest, TimeoutBoundsTheRunAndSidePagesNeverCostTheStatusPage) {
+    test::DemoServiceProcess demo;
+    const std::string config = Settings(Lines(demo.BaseUrl()));
+    const struct {
+        std::vector<const char*> silent;  // the paths that never answer
+        int status;                       // the exit status; 0 to 2 for any table
+        std::vector<std::string> named;   // on stderr, one line each
+    } cases[] = {
+        {{"/status.txt"}, 3, {"cannot read the status page " + demo.BaseUrl() + "world1/status.txt: Request Timed Out"}},
+        {{"/loadtime.txt", "/ipmap/world1", "/party.txt"},
+         0,
+         {"world1/loadtime.txt: Request Timed Out)", "ipmap/world1: Request Timed Out)",
+          "cannot read the party page " + demo.BaseUrl() + "world1/party.txt: Request Timed Out"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.silent.front());
+        demo.SetFault("mode=normal");
+        for (const char* path : c.silent) demo.SetFault(std::string("mode=silent&path=") + path);
+        const Outcome outcome = RunStatus({"--config", config, "--timeout", "1"});
+        EXPECT_LE(outcome.took, 2s);
+        ASSERT_TRUE(WIFEXITED(outcome.status));
+        if (c.status == 3) {
+            EXPECT_EQ(WEXITSTATUS(outcome.status), 3);
+            EXPECT_EQ(outcome.out, "");
+        } else {
+            EXPECT_LE(WEXITSTATUS(outcome.status), 2);
+            EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 27) << outcome.out;
+        }
+        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), std::ptrdiff_t(c.named.size())) << outcome.err;
+        for (const std::string& line : c.named) EXPECT_NE(outcome.err.find(line + "\n"), std::string::npos) << line;
+    }
+}
+
+TEST_F(ProgramTest, NotificationsNeverHoldUpTheWatch) {
+    test::DemoServiceProcess demo({"--interval", "1"});
+    const std::string config = Settings(Lines(demo.BaseUrl()));
+    {
+        test::FakeNotifications none(test::FakeNotifications::Mode::Absent);
+        const Outcome outcome = RunStatus({"--config", config, "--notify"});
+        EXPECT_TRUE(Exited(outcome, 3)) << outcome.status;
+        EXPECT_EQ(outcome.err, "lookout-status: no desktop notification service "
+                               "(org.freedesktop.Notifications is not on the session bus)\n");
+        EXPECT_EQ(outcome.out, "");
+    }
+    test::FakeNotifications silent(test::FakeNotifications::Mode::Silent);
+    StatusRun watch({"--config", config, "--notify", "--timeout", "1"});
+    ASSERT_TRUE(watch.WaitFor("GameServer15 "));
+    // Every server goes missing: a notification the service takes and keeps.
+    demo.SetFault("mode=empty&path=/status.txt");
+    ASSERT_TRUE(watch.WaitFor(" -> missing"));
+    EXPECT_EQ(silent.WaitFor(1).size(), 1u);
+    demo.SetFault("mode=normal");
+    EXPECT_TRUE(watch.WaitFor("GameServer15 state missing -> ")) << "the watch goes on refreshing";
+    EXPECT_TRUE(watch.WaitFor("did not answer within 1 s", true));
+    kill(watch.Pid(), SIGTERM);
+    const Outcome outcome = watch.Finish(1s);
+    EXPECT_TRUE(WIFSIGNALED(outcome.status) && WTERMSIG(outcome.status) == SIGTERM) << outcome.status;
+    EXPECT_EQ(outcome.err, "lookout-status: the desktop notification service did not answer within 1 s; "
+                           "the watch goes on, later failures unreported\n");
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 // The readers' findings as the companion reports them: the JSON document
-// (parsed) and the aligned table.
+// (parsed), the aligned table, the Nagios plugin result and the metrics.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <sstream>
 
 #include "companion/JsonReport.h"
+#include "companion/Nagios.h"
 #include "companion/Notification.h"
 #include "companion/PanelRecorder.h"
+#include "companion/Prometheus.h"
 #include "companion/Table.h"
 #include "monitor/PageReaders.h"
 
@@ -68,9 +71,16 @@ TEST(Report, TableRowsStartWithTheKeyAndAlignTheirColumns) {
     const PanelRecorder panel = ReadAll();
     std::istringstream table(FormatTable(panel.State()));
     std::vector<std::string> rows;
+    std::string header;
+    std::getline(table, header);
     for (std::string row; std::getline(table, row);) rows.push_back(row);
     ASSERT_EQ(rows.size(), kSlotCount);
-    EXPECT_EQ(rows[kLogin], "LoginServer     Good     1/2    3     -        -         10.0.0.1:6900");
+    EXPECT_EQ(header, "SERVER          STATE    COUNTS  REST  PARTY    GUILD     ADDRESS");
+    EXPECT_EQ(rows[kLogin], "LoginServer     Good     1/2     3     -        -         10.0.0.1:6900");
+    const std::string coloured = FormatTable(panel.State(), true, true);
+    EXPECT_NE(coloured.find("\nLoginServer     \033[32mGood\033[0m     1/2 "), std::string::npos)
+        << "padded by the word's own width";
+    EXPECT_NE(coloured.find("\nGameServer01    \033[34mClosed\033[0m   10/20 "), std::string::npos);
     // The last column starts at the same terminal column in every row, the
     // wide characters of GameServer01's rest counted twice.
     const auto lastColumn = [](const std::string& row) { return TerminalWidth(row.substr(0, row.rfind("  ") + 2)); };
@@ -91,6 +101,104 @@ TEST(Report, ServersChangingTogetherMakeOneNotificationNamingThem) {
     EXPECT_EQ(notification->body, "LoginServer is Down (was Good)\nCharSelect is missing (was good)\n"
                                   "PatchServerH is missing (was \"\")\nGameServer01 is Good again (was Closed)\n"
                                   "GameServer02 is missing (was Good)");
+}
+
+// Every server Good with counts 1/2 and rest 0, but for the lines given here
+// (after the key; nullopt: no line).
+PanelRecorder ReadStatus(const std::map<std::string_view, std::optional<std::string>>& special) {
+    std::string page;
+    for (const SlotDef& slot : kSlots) {
+        const auto found = special.find(slot.key);
+        if (found == special.end()) page += std::string(slot.key) + ",Good,1,2,0\r\n";
+        else if (found->second) page += std::string(slot.key) + "," + *found->second + "\r\n";
+    }
+    PanelRecorder panel;
+    ReadStatusPage(page, panel);
+    return panel;
+}
+
+TEST(Report, NagiosResultCountsStatesAndNamesTheWorst) {
+    const struct {
+        std::map<std::string_view, std::optional<std::string>> special;
+        std::string summary;
+        std::vector<std::string_view> uncounted;  // a count field is no integer, or no line
+        std::string details;
+    } cases[] = {
+        {{}, "LOOKOUT OK - 26 Good", {}, ""},
+        {{{"PatchServerFV3", "Dead,1,2,0"}, {"GameServer05", "Closed,1,2,x"}, {"GameServer07", "Busy|Full,1,x,0"}},
+         "LOOKOUT WARNING - 1 Dead, 1 Closed, 1 Busy\u00A6Full, 23 Good",
+         {"GameServer07"},
+         "PatchServerFV3 Dead (1/2 0)\nGameServer05 Closed (1/2 x)\nGameServer07 Busy\u00A6Full (1/x 0)\n"},
+        {{{"PatchServerFV6", "Down,1,2,0"}, {"GameServer06", "Down,1,2,0"}, {"GameServer07", std::nullopt},
+          {"PatchServerFV3", "Dead,1,2,0"}, {"GameServer01", "Dead,1,2,0"}, {"GameServer13", "Closed,01,+2,0"}},
+         "LOOKOUT CRITICAL - 2 Down (PatchServerFV6, GameServer06), 1 missing (GameServer07), 2 Dead, 1 Closed, 20 Good",
+         {"GameServer07", "GameServer13"},
+         "PatchServerFV3 Dead (1/2 0)\nPatchServerFV6 Down (1/2 0)\nGameServer01 Dead (1/2 0)\n"
+         "GameServer06 Down (1/2 0)\nGameServer07 missing\nGameServer13 Closed (01/+2 0)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.summary);
+        std::string performance;
+        for (const SlotDef& slot : kSlots)
+            if (std::find(c.uncounted.begin(), c.uncounted.end(), slot.key) == c.uncounted.end())
+                performance += "'" + std::string(slot.key) + "'=1;;;0;2 ";
+        EXPECT_EQ(FormatNagios(ReadStatus(c.special).State(), std::chrono::milliseconds(1234), 10),
+                  c.summary + "|" + performance + "'time'=1.234s;;;0;10\n" + c.details);
+    }
+    EXPECT_EQ(NagiosUnknown("cannot read the status page http://h/status.txt: HTTP/1.0 500 A|B"),
+              "LOOKOUT UNKNOWN - cannot read the status page http://h/status.txt: HTTP/1.0 500 A\u00A6B\n");
+}
+
+TEST(Report, MetricsFollowTheExpositionFormat) {
+    PanelRecorder panel = ReadStatus({{"LoginServer", "Good,7,5000,12"},
+                                      {"CharSelect", "Down,0,x,0"},
+                                      {"PatchServerH", "Good,1/2,3,0"},
+                                      {"GameServer01", R"(Odd\"Word,1,2,3,4)"},
+                                      {"GameServer15", std::nullopt}});
+    ReadPartyPage("GameServer01,x,good,y,dead,z\n", panel);
+    const std::string head = "# HELP lookout_up 1 when the status page was read at the last refresh, else 0.\n"
+                             "# TYPE lookout_up gauge\n";
+    const std::string tail =
+        "# HELP lookout_refresh_timestamp_seconds When the last refresh ended, in seconds since the epoch.\n"
+        "# TYPE lookout_refresh_timestamp_seconds gauge\nlookout_refresh_timestamp_seconds 1796800000.250\n"
+        "# HELP lookout_refresh_duration_seconds How long the last refresh took.\n"
+        "# TYPE lookout_refresh_duration_seconds gauge\nlookout_refresh_duration_seconds 0.012\n"
+        "# HELP lookout_refresh_interval_seconds The status service's refresh interval.\n"
+        "# TYPE lookout_refresh_interval_seconds gauge\nlookout_refresh_interval_seconds 60.000\n";
+    EXPECT_EQ(FormatPrometheus({false, false, panel.State(), 1796800000.25, 0.012, 60}), head + "lookout_up 0\n" + tail);
+
+    const std::string metrics = FormatPrometheus({true, true, panel.State(), 1796800000.25, 0.012, 60});
+    EXPECT_TRUE(metrics.starts_with(head + "lookout_up 1\n# HELP lookout_server_up ")) << metrics;
+    EXPECT_TRUE(metrics.ends_with(tail)) << metrics;
+    const struct {
+        std::string line;
+        bool present;
+    } cases[] = {
+        {R"(lookout_server_up{server="LoginServer"} 1)", true},
+        {R"(lookout_server_up{server="CharSelect"} 0)", true},
+        {R"(lookout_server_up{server="GameServer15"} 0)", true},
+        {R"(lookout_server_state{server="CharSelect",state="Down"} 1)", true},
+        {R"(lookout_server_state{server="GameServer01",state="Odd\\\"Word"} 1)", true},
+        {R"(lookout_server_state{server="GameServer15",state="missing"} 1)", true},
+        {R"(lookout_server_population{server="LoginServer"} 7)", true},
+        {R"(lookout_server_capacity{server="LoginServer"} 5000)", true},
+        {R"(lookout_server_rest{server="LoginServer"} 12)", true},
+        {R"(lookout_server_population{server="CharSelect"} 0)", true},
+        {R"(lookout_server_capacity{server="CharSelect"})", false},  // "x"
+        {R"(lookout_server_rest{server="GameServer01"})", false},      // "3,4"
+        {R"(lookout_server_population{server="GameServer15"})", false},
+        {R"(lookout_server_capacity{server="PatchServerH"})", false},  // "1/2/3": which field holds the "/"?
+        {R"(lookout_indicator_state{server="GameServer01",indicator="party",state="good"} 1)", true},
+        {R"(lookout_indicator_state{server="GameServer01",indicator="guild",state="dead"} 1)", true},
+        {R"(lookout_indicator_state{server="GameServer02",indicator="party",state="missing"} 1)", true},
+        {R"(lookout_indicator_state{server="LoginServer")", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(metrics.find("\n" + c.line + (c.present ? "\n" : "")) != std::string::npos, c.present);
+    }
+    EXPECT_EQ(FormatPrometheus({true, false, panel.State(), 0, 0, 0}).find("lookout_indicator_state"), std::string::npos)
+        << "no indicators when the party page was not read";
 }
 
 }  // namespace

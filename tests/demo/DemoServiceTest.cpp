@@ -33,7 +33,9 @@ TEST(DemoServiceProgram, ServesEveryPageUnderTheMonitorsPaths) {
     EXPECT_TRUE(site.starts_with("HTTP/1.0 200 OK\r\n"));
     EXPECT_NE(BodyOf(site).find("<td>GameServer15</td>"), std::string::npos);
     EXPECT_TRUE(RawExchange(service.Port(), "BLAH\r\n\r\n").bytes.starts_with("HTTP/1.0 400 "));
-    if (!UnderWine()) EXPECT_EQ(service.Stop(), 0);
+    if (!UnderWine()) {
+        EXPECT_EQ(service.Stop(), 0);
+    }
 }
 
 TEST(DemoServiceProgram, AnswersManyConnectionsAtOnce) {

@@ -17,10 +17,13 @@ namespace {
 
 using namespace std::chrono_literals;
 
+constexpr const char* kPageNames[] = {"interval", "addresses", "status", "party"};
+
 // Everything the cycle shows, in order, as one line per event.
 struct RecordingFace : RefreshFace {
     std::vector<std::string> events;
     std::vector<std::string> messages;  // message and error boxes
+    std::vector<std::string> outcomes;  // each finished refresh, summed up
     std::function<void(const std::string&)> onCaption = [](const std::string&) {};
 
     void SetCaption(const std::string& sjis) override {
@@ -33,12 +36,22 @@ struct RecordingFace : RefreshFace {
     void PageFetched(Page, const std::string& url, const std::exception* failure) override {
         events.push_back("get " + url + (failure ? " failed" : ""));
     }
+    void RefreshFinished(const RefreshOutcome& o) override {
+        std::string failed;
+        for (const PageFetch& fetch : o.pages)
+            if (fetch.failure) failed += std::string(" ") + kPageNames[int(fetch.page)] + ": " + *fetch.failure;
+        outcomes.push_back(std::string(o.activation ? "activation" : "refresh") + (o.completed ? "" : " cut short") +
+                           ", read " + std::to_string(o.PagesRead()) + ", dropped " +
+                           std::to_string(o.droppedTicks) + failed);
+    }
 };
 
-Reply Ok(const std::string& body) {
+Reply Raw(const std::string& bytes) {
     static std::mt19937 rng(11);
-    return Reply{RandomPieces("HTTP/1.0 200 OK\r\n\r\n" + body, 7, rng)};
+    return Reply{RandomPieces(bytes, 7, rng)};
 }
+
+Reply Ok(const std::string& body) { return Raw("HTTP/1.0 200 OK\r\n\r\n" + body); }
 
 const std::string kAddressPage = "heading\r\nLoginServer 192.0.2.1 6900 x map</p>\r\n";
 
@@ -200,6 +213,58 @@ TEST_F(Cycle, ReloadRestartsTheCountdown) {
     EXPECT_EQ(server.Requests().size(), 6u) << "a tick due 5 s after the Reload";
     clock.Advance(1ms);
     EXPECT_EQ(server.Requests().size(), 8u);
+}
+
+TEST_F(Cycle, FaceHearsHowEachRefreshEnded) {
+    HttpServer server(pump, {Ok("60"), Ok(kAddressPage), Ok(""), Reply{}, Ok(""), Ok(""), Ok("60"), Ok("")});
+    RefreshCycle& core = Start(server.Port());
+    core.FormActivate();
+    InFetchAfter(Sjis(u8"ServerStatus更新中..."), [&] {
+        core.TIMERTimer();
+        core.B_ReloadClick();
+    });
+    clock.Advance(60s);
+    face.onCaption = [](const std::string&) {};
+    core.Activate();  // again, on an empty address page
+    EXPECT_EQ(face.outcomes, (std::vector<std::string>{
+                                 "activation, read 3, dropped 0 party: Connection Closed Before Line End",
+                                 "refresh, read 2, dropped 2",
+                                 "activation cut short, read 2, dropped 0",
+                             }));
+    EXPECT_EQ(face.messages.size(), 1u) << "the list-index error box";
+}
+
+TEST_F(Cycle, MonitoringRulesBoundTheRefreshAndRefuseFailedReplies) {
+    const Reply silent{{}, false};
+    const std::string status = "LoginServer,Good,1,2,3\r\n";
+    const struct {
+        const char* name;
+        FetchRules rules;
+        Reply addresses, status;
+        std::string outcome;
+    } cases[] = {
+        {"the window reads any body", {}, Ok(kAddressPage), Raw("HTTP/1.0 500 Oops\r\n\r\n" + status),
+         "activation, read 4, dropped 0"},
+        {"500", {0ms, true}, Ok(kAddressPage), Raw("HTTP/1.0 500 Oops\r\n\r\n" + status),
+         "activation, read 3, dropped 0 status: HTTP/1.0 500 Oops"},
+        {"no status line", {0ms, true}, Ok(kAddressPage), Raw("Server: x\r\n\r\n" + status),
+         "activation, read 3, dropped 0 status: No Status Line"},
+        {"404 address page", {0ms, true}, Raw("HTTP/1.0 404\r\n\r\n" + kAddressPage), Ok(status),
+         "activation, read 3, dropped 0 addresses: HTTP/1.0 404"},
+        {"silent address page", {400ms, false}, silent, Ok(status),
+         "activation, read 3, dropped 0 addresses: Request Timed Out"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        face = RecordingFace();
+        panel = PanelModel();
+        HttpServer server(pump, {Ok("60"), c.addresses, c.status, Ok("")});
+        RefreshCycle& core = Start(server.Port());
+        core.SetFetchRules(c.rules);
+        core.FormActivate();
+        EXPECT_EQ(face.outcomes, std::vector<std::string>{c.outcome});
+        EXPECT_EQ(panel.slots[0].count1, c.outcome.find("status:") == std::string::npos ? "1/2" : "0/0");
+    }
 }
 
 TEST_F(Cycle, CloseDuringAFetchCancelsItAndEndsTheSequence) {

@@ -182,7 +182,9 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
             }
         }
         EXPECT_GT(inkRight, def.left + kLabelLeft) << "no first count";
-        if (!def.game && slot.count1.size() >= 7) EXPECT_GT(inkRight, def.left + 26);
+        if (!def.game && slot.count1.size() >= 7) {
+            EXPECT_GT(inkRight, def.left + 26);
+        }
     }
 
     // The pointer resting on Game01's box shows its hint: the address, then

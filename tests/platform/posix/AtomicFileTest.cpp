@@ -186,6 +186,25 @@ TEST_F(AtomicFile, TemporariesOfAKilledRewriteGoButNotOneStillHeld) {
     for (const auto& name : unrelated) EXPECT_TRUE(fs::exists(name)) << name;
 }
 
+TEST_F(AtomicFile, PublishedFileIsCreatedOrReplacedWhole) {
+    const mode_t mask = umask(022);
+    PublishFile(path_, "one");
+    umask(mask);
+    EXPECT_EQ(ReadWholeFile(path_), "one");
+    EXPECT_EQ(Stat(path_).st_mode & 07777, 0644u);
+    chmod(path_.c_str(), 0640);
+    PublishFile(path_, "two");
+    EXPECT_EQ(ReadWholeFile(path_), "two");
+    EXPECT_EQ(Stat(path_).st_mode & 07777, 0640u) << "an existing file keeps its mode";
+    const std::string link = dir_ + "/link";
+    ASSERT_EQ(symlink(path_.c_str(), link.c_str()), 0);
+    PublishFile(link, "three");
+    EXPECT_TRUE(S_ISREG(Stat(link).st_mode)) << "the link itself is replaced";
+    EXPECT_EQ(ReadWholeFile(path_), "two");
+    EXPECT_EQ(FilesIn(dir_), 2u) << "no temporary left behind";
+    EXPECT_THROW(PublishFile(dir_ + "/none/file", "x"), EFileError);
+}
+
 TEST_F(AtomicFile, DirectoryIsNotAFile) { EXPECT_THROW(ReadWholeFile(dir_), EFileError); }
 
 }  // namespace

@@ -72,6 +72,15 @@ TEST_F(WindowsFiles, MissingAndReadOnlyFilesAreRefused) {
     ::SetFileAttributesW(WidePath(path_).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST_F(WindowsFiles, PublishedFileIsCreatedOrReplacedWhole) {
+    PublishFile(path_, "one");
+    EXPECT_EQ(ReadWholeFile(path_), "one");
+    PublishFile(path_, "two");
+    EXPECT_EQ(ReadWholeFile(path_), "two");
+    EXPECT_EQ(FilesIn(), 1u) << "no temporary left behind";
+    EXPECT_THROW(PublishFile(dir_ + "\\none\\file", "x"), EFileError);
+}
+
 TEST(WindowsExePath, IsThisProgramsFolderInTheFormFilesAreOpenedWith) {
     const std::string dir = ExecutableDirectory();
     ASSERT_FALSE(dir.empty());
