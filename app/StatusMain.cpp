@@ -1,8 +1,12 @@
 // lookout-status: the servers the window monitors, from a terminal, a
 // monitoring engine or a service manager. It reads SERVER.INI where the window
 // does (or --config FILE), never writes it, and runs the window's refresh
-// cycle on a headless pump. SIGINT and SIGTERM end it at once, a waiting fetch
-// included.
+// cycle on a headless pump. SIGINT and SIGTERM (on Windows the console's
+// Ctrl+C) end it at once, a waiting fetch included.
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -24,6 +28,10 @@
 
 int main(int argc, char** argv) {
     using namespace lookout;
+#ifdef _WIN32
+    // The texts go out as UTF-8, as to a Linux terminal.
+    ::SetConsoleOutputCP(CP_UTF8);
+#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     // A service check that cannot run says why on stdout too: Nagios shows
     // stderr only when stdout is empty.

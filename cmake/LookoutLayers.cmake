@@ -9,10 +9,11 @@
 # toolkit-free library among them.
 
 # library: the libraries it may use. A "+name" is an outside library: +fltk is
-# the toolkit and X, +cares the resolver, +notify the desktop notifications.
+# the toolkit and X, +cares the resolver, +notify the desktop notifications,
+# +sockets the system's socket library (Winsock; the C library elsewhere).
 set(LOOKOUT_LAYERS
   "lookout_textconv:"
-  "lookout_platform:"
+  "lookout_platform: +sockets"
   "lookout_credits:"
   "lookout_net: lookout_platform +cares"
   "lookout_monitor: lookout_platform"
@@ -39,14 +40,21 @@ set(LOOKOUT_TESTS_INCLUDE ${CMAKE_BINARY_DIR}/include/tests)
 file(MAKE_DIRECTORY ${LOOKOUT_TESTS_INCLUDE})
 file(CREATE_LINK ${CMAKE_SOURCE_DIR}/tests ${LOOKOUT_TESTS_INCLUDE}/tests SYMBOLIC)
 
-# The target each outside library of the table stands for.
+# The target each outside library of the table stands for; none for the
+# desktop notifications on Windows, where lookout-status says they are missing.
 function(lookout_outside_target name out)
   if(name STREQUAL "fltk")
     set(${out} lookout_fltk PARENT_SCOPE)
   elseif(name STREQUAL "cares")
     set(${out} lookout_cares PARENT_SCOPE)
   elseif(name STREQUAL "notify")
-    set(${out} lookout_notify PARENT_SCOPE)
+    if(WIN32)
+      set(${out} "" PARENT_SCOPE)
+    else()
+      set(${out} lookout_notify PARENT_SCOPE)
+    endif()
+  elseif(name STREQUAL "sockets")
+    set(${out} lookout_sockets PARENT_SCOPE)
   else()
     message(FATAL_ERROR "LOOKOUT_LAYERS names an unknown outside library +${name}")
   endif()
@@ -65,7 +73,9 @@ function(lookout_layer_of library out_links out_fltk)
       foreach(use IN LISTS uses)
         if(use MATCHES "^\\+(.+)$")
           lookout_outside_target(${CMAKE_MATCH_1} target)
-          list(APPEND links ${target})
+          if(target)
+            list(APPEND links ${target})
+          endif()
           if(use STREQUAL "+fltk")
             set(fltk ON)
           endif()
@@ -154,7 +164,7 @@ function(lookout_check_layers)
     get_target_property(headers ${library} LOOKOUT_HEADERS)
     set(layer_links "")
     foreach(link IN LISTS allowed_links)
-      if(link MATCHES "^lookout_" AND NOT link MATCHES "^lookout_(fltk|cares|notify)$")
+      if(link MATCHES "^lookout_" AND NOT link MATCHES "^lookout_(fltk|cares|notify|sockets)$")
         list(APPEND layer_links ${link})
       endif()
     endforeach()

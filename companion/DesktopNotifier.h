@@ -17,7 +17,8 @@ class DesktopNotifier : public Notifier {
 public:
     // Connects to the session bus and asks it for the notification service,
     // waiting on the pump at most `limit`: raises Exception with one line for
-    // the user when there is none. `limit` also bounds the wait for each
+    // the user when there is none (always on Windows, which has no
+    // notifications of ours so far). `limit` also bounds the wait for each
     // notification's answer. report gets one line (UTF-8, no line end) the
     // first time a notification fails or stays unanswered; later ones are
     // quiet.

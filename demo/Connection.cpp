@@ -1,10 +1,5 @@
 #include "demo/Connection.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "demo/HttpReply.h"
 
 namespace lookout::demo {
@@ -29,9 +24,9 @@ Answer BadRequest() {
 
 }  // namespace
 
-Connection::Connection(int fd, Clock::time_point now) : fd_(fd), deadline_(now + kRequestTime) {}
+Connection::Connection(SocketHandle fd, Clock::time_point now) : fd_(fd), deadline_(now + kRequestTime) {}
 
-Connection::~Connection() { ::close(fd_); }
+Connection::~Connection() { CloseSocket(fd_); }
 
 short Connection::Events(Clock::time_point now) const {
     if (state_ != State::Sending) return POLLIN;
@@ -68,11 +63,12 @@ bool Connection::Step(short revents, Clock::time_point now, const Router& route)
 bool Connection::ReadRequest(Clock::time_point now, const Router& route) {
     char buffer[4096];
     while (in_.size() <= kMaxRequestHead) {
-        const ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
+        const auto n = ::recv(fd_, buffer, sizeof buffer, 0);
         if (n == 0) return false;  // gone before asking anything
         if (n < 0) {
-            if (errno == EINTR) continue;
-            if (errno == EAGAIN || errno == EWOULDBLOCK) break;
+            const int error = LastSocketError();
+            if (error == kInterrupted) continue;
+            if (error == kWouldBlock) break;
             return false;
         }
         in_.append(buffer, static_cast<std::size_t>(n));
@@ -93,9 +89,8 @@ bool Connection::ReadRequest(Clock::time_point now, const Router& route) {
             return Send(now);
         case Answer::Action::Silent: state_ = State::Silent; return true;
         case Answer::Action::Reset: {
-            // No lingering: close() then sends RST at once.
-            const linger abort{1, 0};
-            ::setsockopt(fd_, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+            // No lingering: the close then sends RST at once.
+            ResetOnClose(fd_);
             return false;
         }
     }
@@ -108,7 +103,7 @@ bool Connection::Send(Clock::time_point now) {
         if (outOffset_ == out_.size()) {
             std::optional<Piece> piece = reply_->Next();
             if (!piece) {
-                ::shutdown(fd_, SHUT_WR);
+                ::shutdown(fd_, kShutdownSending);
                 reply_.reset();
                 state_ = State::Draining;
                 deadline_ = now + kDrainTime;
@@ -123,10 +118,11 @@ bool Connection::Send(Clock::time_point now) {
             continue;
         }
         const std::size_t want = std::min(out_.size() - outOffset_, budget);
-        const ssize_t n = ::send(fd_, out_.data() + outOffset_, want, MSG_NOSIGNAL);
+        const auto n = ::send(fd_, out_.data() + outOffset_, static_cast<int>(want), kSendFlags);
         if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno == EAGAIN || errno == EWOULDBLOCK;
+            const int error = LastSocketError();
+            if (error == kInterrupted) continue;
+            return error == kWouldBlock;
         }
         outOffset_ += static_cast<std::size_t>(n);
         budget -= static_cast<std::size_t>(n);
@@ -139,10 +135,11 @@ bool Connection::Discard() {
     // A few reads a Step, so a client that never stops sending cannot hold
     // the loop.
     for (int reads = 0; reads < 16; ++reads) {
-        const ssize_t n = ::recv(fd_, buffer, sizeof buffer, 0);
+        const auto n = ::recv(fd_, buffer, sizeof buffer, 0);
         if (n > 0) continue;
-        if (n < 0 && errno == EINTR) continue;
-        return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+        const int error = n < 0 ? LastSocketError() : 0;
+        if (n < 0 && error == kInterrupted) continue;
+        return n < 0 && error == kWouldBlock;
     }
     return true;
 }

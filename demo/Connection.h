@@ -1,8 +1,6 @@
 #pragma once
 // One client connection of the service: read the request head, answer it as
 // told, close. Non-blocking; the owner's poll loop drives it.
-#include <poll.h>
-
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -12,6 +10,7 @@
 #include "demo/HttpRequest.h"
 #include "demo/PageRoutes.h"
 #include "demo/ReplyStream.h"
+#include "platform/Socket.h"
 
 namespace lookout::demo {
 
@@ -21,12 +20,12 @@ class Connection {
 public:
     using Router = std::function<Answer(const Request&)>;
 
-    Connection(int fd, Clock::time_point now);
+    Connection(SocketHandle fd, Clock::time_point now);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    int Fd() const { return fd_; }
+    SocketHandle Fd() const { return fd_; }
     // The poll events to wait for now (0: only the deadline matters).
     short Events(Clock::time_point now) const;
     // When the connection next needs a Step even without readiness.
@@ -42,7 +41,7 @@ private:
     bool Send(Clock::time_point now);
     bool Discard();  // false once the peer has closed or failed
 
-    int fd_;
+    SocketHandle fd_;
     State state_ = State::Reading;
     std::string in_;
     std::unique_ptr<ReplyStream> reply_;

@@ -18,6 +18,8 @@ std::uint64_t Mix(std::uint64_t x) {
 // its ends meet, so the repetition shows no jump.
 constexpr unsigned kDepth = 12;
 constexpr std::uint64_t kPeriod = std::uint64_t{1} << kDepth;
+// 1/sqrt(2), as M_SQRT1_2 spells it where the C library has it.
+constexpr double kSqrtHalf = 0.70710678118654752440;
 
 }  // namespace
 
@@ -38,7 +40,7 @@ double WalkAt(std::uint64_t seed, std::uint64_t stream, std::uint64_t step) {
     while (t != lo) {
         const std::uint64_t mid = lo + (hi - lo) / 2;
         const double vmid = (vlo + vhi) / 2 + (2 * Unit(Hash(seed, stream, mid, 1)) - 1) * scale;
-        scale *= M_SQRT1_2;
+        scale *= kSqrtHalf;
         if (t < mid) {
             hi = mid;
             vhi = vmid;

@@ -1,9 +1,6 @@
 #include "demo/DemoService.h"
 
-#include <poll.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <vector>
 
@@ -72,7 +69,7 @@ Answer DemoService::Route(const Request& request, Clock::time_point now) {
 
 void DemoService::AcceptAll(Clock::time_point now) {
     while (connections_.size() < kMaxConnections) {
-        const std::optional<int> fd = listener_.Accept();
+        const std::optional<SocketHandle> fd = listener_.Accept();
         if (!fd) return;
         ++accepted_;
         connections_.push_back(std::make_unique<Connection>(*fd, now));
@@ -93,31 +90,36 @@ void DemoService::KeepListenerOpen(Clock::time_point now) {
     reopenAt_ = now + kReopenRetry;
 }
 
-void DemoService::Run(int stopFd) {
-    std::vector<pollfd> fds;
+void DemoService::Run(SocketHandle stop) {
+    std::vector<PollEntry> fds;
     for (;;) {
         Clock::time_point now = Clock::now();
         KeepListenerOpen(now);
 
         fds.clear();
-        fds.push_back({stopFd, POLLIN, 0});
+        fds.push_back({stop, POLLIN, 0});
+        // Left out while not accepting: WSAPoll would report a closed
+        // listener at once, again and again.
         const bool accepting = listener_.IsOpen() && connections_.size() < kMaxConnections;
-        fds.push_back({accepting ? listener_.Fd() : -1, POLLIN, 0});
+        if (accepting) fds.push_back({listener_.Fd(), POLLIN, 0});
+        const std::size_t firstConnection = fds.size();
         std::optional<Clock::time_point> due = reopenAt_;
         for (const auto& c : connections_) {
             fds.push_back({c->Fd(), c->Events(now), 0});
             Earliest(due, c->Deadline(now));
         }
 
-        if (::poll(fds.data(), fds.size(), PollTimeout(due, now)) < 0 && errno != EINTR) {
-            std::perror("lookout-demo-service: poll");
-            return;
+        if (PollSockets(fds.data(), fds.size(), PollTimeout(due, now)) < 0) {
+            if (const int error = LastSocketError(); error != kInterrupted) {
+                std::fprintf(stderr, "lookout-demo-service: poll: %s\n", SocketErrorText(error).c_str());
+                return;
+            }
         }
         if (fds[0].revents != 0) return;
         const Clock::time_point polledAt = now;
         now = Clock::now();
 
-        std::size_t i = 2;
+        std::size_t i = firstConnection;
         for (auto it = connections_.begin(); it != connections_.end(); ++i) {
             Connection& c = **it;
             const short revents = fds[i].revents;
@@ -129,7 +131,7 @@ void DemoService::Run(int stopFd) {
             else
                 ++it;
         }
-        if (fds[1].revents != 0) AcceptAll(now);
+        if (accepting && fds[1].revents != 0) AcceptAll(now);
     }
 }
 

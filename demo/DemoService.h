@@ -26,8 +26,8 @@ public:
     explicit DemoService(const ServiceSettings& settings);
 
     int Port() const { return listener_.Port(); }
-    // Serves until `stopFd` becomes readable.
-    void Run(int stopFd);
+    // Serves until `stop` becomes readable.
+    void Run(SocketHandle stop);
 
 private:
     Answer Route(const Request& request, Clock::time_point now);

@@ -4,6 +4,8 @@
 // really refused.
 #include <optional>
 
+#include "platform/Socket.h"
+
 namespace lookout::demo {
 
 class Listener {
@@ -15,20 +17,22 @@ public:
     Listener& operator=(const Listener&) = delete;
 
     int Port() const { return port_; }
-    int Fd() const { return fd_; }  // -1 while closed
-    bool IsOpen() const { return fd_ >= 0; }
+    SocketHandle Fd() const { return fd_; }  // kNoSocket while closed
+    bool IsOpen() const { return fd_ != kNoSocket; }
 
     void Close();
     // Listens on the same port again; false while the port is still taken.
     bool Reopen();
     // A new non-blocking connection, or nullopt when none is waiting.
-    std::optional<int> Accept();
+    std::optional<SocketHandle> Accept();
 
 private:
-    int Open(int port);  // the listening fd, or -1
+    // The listening socket, or kNoSocket and the error.
+    SocketHandle Open(int port, int& error);
 
+    SocketLibrary sockets_;
     int port_ = 0;
-    int fd_ = -1;
+    SocketHandle fd_ = kNoSocket;
 };
 
 }  // namespace lookout::demo

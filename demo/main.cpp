@@ -1,7 +1,6 @@
 // lookout-demo-service: a stand-in for the status service on 127.0.0.1, for
 // the demo and for tests.
-#include <signal.h>
-
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -22,8 +21,10 @@ int main(int argc, char** argv) {
             std::fputs(Help().c_str(), stdout);
             return 0;
         }
+#ifdef SIGPIPE
         // A client that goes away mid-reply must not end the service.
-        ::signal(SIGPIPE, SIG_IGN);
+        std::signal(SIGPIPE, SIG_IGN);
+#endif
         const SignalPipe stop;
         DemoService service(options.settings);
         if (!options.portFile.empty()) WritePortFile(options.portFile, service.Port());

@@ -4,11 +4,13 @@
 // folder only root may write, so there each user has a file of their own in
 // $XDG_CONFIG_HOME/lookout/, made on the first start from the site default.
 // The program counts as installed when its executable lives in the bindir of
-// the prefix it was built for; build/bin never is that folder.
+// the prefix it was built for; build/bin never is that folder. On Windows
+// every copy is portable so far.
 #include <string>
 
 namespace lookout {
 
+#ifndef _WIN32
 // True when both name the same existing folder (symbolic links followed).
 bool SameDirectory(const std::string& a, const std::string& b);
 
@@ -26,6 +28,7 @@ bool RunsInstalled();
 // naming the site default when it cannot be read, or the folder or file that
 // cannot be made.
 void CreateUserSettings(const std::string& userDirectory, const std::string& siteDefault);
+#endif
 
 // Where the program reads and writes SERVER.INI: ExecutableDirectory() +
 // "SERVER.INI" for a portable copy, the user's own file for an installed one.

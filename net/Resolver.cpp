@@ -1,11 +1,10 @@
 #include "net/Resolver.h"
 
-#include <sys/socket.h>
-
 #include <chrono>
 #include <memory>
 
 #include "net/SockErrors.h"
+#include "platform/Socket.h"
 
 namespace lookout {
 
@@ -64,7 +63,7 @@ void Resolver::OnAddrInfo(void* arg, int status, int, ares_addrinfo* result) {
     Resolver* self = request->resolver;
     if (status == ARES_EDESTRUCTION || request->serial != self->serial_) return;
 
-    in_addr_t address = 0;
+    std::uint32_t address = 0;
     bool ok = false;
     if (status == ARES_SUCCESS && result != nullptr) {
         for (ares_addrinfo_node* node = result->nodes; node != nullptr; node = node->ai_next) {

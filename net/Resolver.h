@@ -3,7 +3,6 @@
 // are watched there and its retry timer is a pump timer, so a lookup never
 // blocks the thread. One lookup at a time per resolver.
 #include <ares.h>
-#include <netinet/in.h>
 
 #include <cstdint>
 #include <functional>
@@ -17,7 +16,7 @@ class Resolver {
 public:
     // ok is false when the name did not resolve to an IPv4 address; the
     // address is in network order.
-    using Done = std::function<void(bool ok, in_addr_t address)>;
+    using Done = std::function<void(bool ok, std::uint32_t address)>;
 
     // Raises ESockError when c-ares cannot set up a channel.
     explicit Resolver(Pump& pump);

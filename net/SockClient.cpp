@@ -1,12 +1,6 @@
 // The socket's life: creation, lookup, connect with its time limit, close.
 #include "net/SockClient.h"
 
-#include <arpa/inet.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 namespace lookout {
 
 TSockClient::TSockClient(Pump& pump) : pump_(pump), timer_(pump), deadline_(pump) {
@@ -57,22 +51,19 @@ int TSockClient::DropSocket() {
     send_.clear();
     recv_.clear();
     lfScanned_ = 0;
-    if (fd_ < 0) return 0;
+    if (fd_ == kNoSocket) return 0;
     if (watched_ != 0) pump_.Unwatch(fd_);
     watched_ = 0;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0 ? 0 : errno;
+    const int result = lookout::CloseSocket(fd_);
+    fd_ = kNoSocket;
+    return result;
 }
 
 bool TSockClient::OpenSocket(bool first) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, first ? IPPROTO_TCP : 0);
-    if (fd < 0) return false;
-    if (first) {
-        // The first socket resets its connection when closed; later ones close normally.
-        const linger reset{1, 0};
-        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
-    }
+    const SocketHandle fd = lookout::OpenSocket(SOCK_STREAM, first ? IPPROTO_TCP : 0);
+    if (fd == kNoSocket) return false;
+    // The first socket resets its connection when closed; later ones close normally.
+    if (first) ResetOnClose(fd);
     fd_ = fd;
     fresh_ = true;
     return true;
@@ -80,8 +71,8 @@ bool TSockClient::OpenSocket(bool first) {
 
 void TSockClient::CloseSocket(bool replace) {
     Report(4, "Request Close Socket");
-    if (fd_ < 0) return;
-    // Linux releases the descriptor even when close reports an error.
+    if (fd_ == kNoSocket) return;
+    // The socket is released even when its close reports an error.
     if (const int error = DropSocket(); error != 0) RaiseError(error);
     CallHook(OnDisconnect, *this);
     if (replace) OpenSocket(false);  // a failure here is reported by the next Connect
@@ -168,17 +159,13 @@ void TSockClient::RaiseTimedOut(const char* pauseText) const {
 
 bool TSockClient::ResolveHost() {
     Report(8, "Resolve Host");
-    in_addr dotted{};
-    if (::inet_aton(Host.c_str(), &dotted) != 0) {
-        remote_ = dotted.s_addr;
-        return true;
-    }
+    if (ParseDottedAddress(Host, remote_)) return true;
     remote_ = 0;
     TimerOn();
     lookupFinished_ = false;
     bool answered = false;
-    in_addr_t found = 0;
-    resolver_->Start(Host, [this, &answered, &found](bool ok, in_addr_t address) {
+    std::uint32_t found = 0;
+    resolver_->Start(Host, [this, &answered, &found](bool ok, std::uint32_t address) {
         lookupFinished_ = true;
         answered = true;
         noError_ = ok;
@@ -221,19 +208,20 @@ void TSockClient::StartConnect() {
     fresh_ = false;
     if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
         ConnectDone(0);
-    } else if (errno == EINPROGRESS) {
+    } else if (const int error = LastSocketError(); error == kConnectInProgress) {
         connecting_ = true;
         UpdateWatch();
     } else {
-        ConnectDone(errno);
+        ConnectDone(error);
     }
 }
 
 void TSockClient::FinishConnect() {
     connecting_ = false;
     int error = 0;
-    socklen_t size = sizeof error;
-    if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &size) != 0) error = errno;
+    SocketLength size = sizeof error;
+    if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0)
+        error = LastSocketError();
     ConnectDone(error);
 }
 
@@ -252,8 +240,8 @@ void TSockClient::Connect() {
     if (connected_) throw ESockError("Already connected");
     // A socket that has been through a connect (the peer closed it, or a
     // failure left it) is never connected again.
-    if (fd_ >= 0 && !fresh_) DropSocket();
-    if (fd_ < 0 && !OpenSocket(false)) throw ESockError("Socket Creation Failed");
+    if (fd_ != kNoSocket && !fresh_) DropSocket();
+    if (fd_ == kNoSocket && !OpenSocket(false)) throw ESockError("Socket Creation Failed");
     ResolveWithRetries();
 
     Report(8, "Connecting");

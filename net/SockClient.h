@@ -14,8 +14,6 @@
 // that ran out while a callback held the wait never beats what arrived
 // meanwhile: a complete line, the body's bytes or the peer's close count
 // first. A deadline (StartDeadline) bounds a whole run of operations.
-#include <netinet/in.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,8 +24,9 @@
 
 #include "net/Resolver.h"
 #include "net/SockErrors.h"
-#include "platform/Timer.h"
 #include "platform/Pump.h"
+#include "platform/Socket.h"
+#include "platform/Timer.h"
 
 namespace lookout {
 
@@ -114,7 +113,7 @@ private:
 
     bool OpenSocket(bool first);
     void CloseSocket(bool replace);
-    // Closes without reports or hooks, buffers included; the close's errno or 0.
+    // Closes without reports or hooks, buffers included; the close's error or 0.
     int DropSocket();
     void UpdateWatch();
     void OnReady(unsigned ready);
@@ -140,14 +139,15 @@ private:
 
     Pump& pump_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    SocketLibrary sockets_;  // before the resolver and the socket, after both
     std::unique_ptr<Resolver> resolver_;
     TTimer timer_;     // the time-out timer
     TTimer deadline_;  // the bound on a whole request
 
-    int fd_ = -1;
+    SocketHandle fd_ = kNoSocket;
     bool fresh_ = false;  // the socket has never been used for a connect
     unsigned watched_ = 0;
-    in_addr_t remote_ = 0;
+    std::uint32_t remote_ = 0;  // IPv4, network order
 
     bool connecting_ = false;
     bool connected_ = false;

@@ -1,8 +1,5 @@
 // Moving bytes: the readiness handlers, Write, ReadLn and CaptureString.
-#include <sys/socket.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "net/SockClient.h"
 
@@ -15,7 +12,7 @@ constexpr std::size_t kMaxWrite = 16384;
 
 void TSockClient::UpdateWatch() {
     unsigned wanted = 0;
-    if (fd_ >= 0) {
+    if (fd_ != kNoSocket) {
         if (connecting_ || !send_.empty()) wanted |= kWritable;
         // A full receive buffer is left in the kernel until it is drained.
         if (connected_ && recv_.size() < kMaxReceive) wanted |= kReadable;
@@ -33,7 +30,7 @@ void TSockClient::OnReady(unsigned ready) {
     // its failure is dropped, as the state it reports is already recorded.
     try {
         if (connecting_) FinishConnect();
-        if ((ready & kWritable) && fd_ >= 0 && !connecting_ && noError_) HandleWritable();
+        if ((ready & kWritable) && fd_ != kNoSocket && !connecting_ && noError_) HandleWritable();
         if ((ready & kReadable) && connected_) HandleReadable();
     } catch (const Exception&) {
     }
@@ -42,13 +39,13 @@ void TSockClient::OnReady(unsigned ready) {
 void TSockClient::HandleWritable() {
     Report(8, "WriteFromStream");
     if (!send_.empty() && !cancelled_) {
-        const ssize_t sent = ::send(fd_, send_.data(), std::min(send_.size(), kBlock), MSG_NOSIGNAL);
+        const auto sent = ::send(fd_, send_.data(), static_cast<int>(std::min(send_.size(), kBlock)), kSendFlags);
         if (sent >= 0) {
             send_.erase(0, static_cast<std::size_t>(sent));
             if (send_.empty()) sendComplete_ = true;
             Progress();
-        } else if (errno != EAGAIN && errno != EINTR) {
-            lastError_ = sendError_ = errno;
+        } else if (const int error = LastSocketError(); error != kWouldBlock && error != kInterrupted) {
+            lastError_ = sendError_ = error;
         }
     }
     UpdateWatch();
@@ -57,16 +54,17 @@ void TSockClient::HandleWritable() {
 void TSockClient::HandleReadable() {
     Report(8, "ReadToStream");
     char block[kBlock + 1];
-    const ssize_t got = ::recv(fd_, block, kBlock, 0);
+    const auto got = ::recv(fd_, block, static_cast<int>(kBlock), 0);
+    const int error = got < 0 ? LastSocketError() : 0;
     if (got > 0) {
         recv_.append(block, static_cast<std::size_t>(got));
         Progress();
-    } else if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
+    } else if (got < 0 && (error == kWouldBlock || error == kInterrupted)) {
         return;
     } else {
         // The peer's close, or a reset: either ends the connection, but only
         // the close ends a reply.
-        if (got < 0) lastError_ = receiveError_ = errno;
+        if (got < 0) lastError_ = receiveError_ = error;
         connected_ = false;
         UpdateWatch();
         CallHook(OnDisconnect, *this);
@@ -156,7 +154,7 @@ void TSockClient::CaptureString(std::string& text, long limit) {
 }
 
 void TSockClient::RaiseReceiveError() const {
-    throw ESockError(receiveError_ == ECONNRESET ? "Connection Reset" : "Receive Failed");
+    throw ESockError(receiveError_ == kConnectionReset ? "Connection Reset" : "Receive Failed");
 }
 
 }  // namespace lookout

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reading, crash-safe rewriting, and making a file that other
-// processes may be making at the same moment.
+// processes may be making at the same moment. Paths are the system's bytes on
+// POSIX systems and UTF-8 on Windows.
 #include <string>
 
 namespace lookout {
@@ -12,11 +13,14 @@ std::string ReadWholeFile(const std::string& path);
 // Gives an existing regular file new bytes and leaves everything else as it
 // was: it is never created, a symbolic link (or a chain of them) stays a link
 // and the file it finally leads to is rewritten, mode bits are kept, and owner
-// and group too where the process may give files away (root).
+// and group too where the process may give files away (root); on Windows the
+// file's attributes are kept (not its own access list: the new file takes its
+// folder's).
 // Where the file's folder takes new files, a temporary beside it is written,
 // flushed and renamed over it, so the file holds the old bytes or the new ones
 // at every moment; temporaries that an earlier, killed rewrite left there are
-// removed on the way, never one that another running rewrite still holds.
+// removed on the way, never one that another running rewrite still holds
+// (Windows: while it writes it).
 // Where the folder takes no new file but the file is writable, the bytes are
 // written into the file itself and flushed.
 // A read-only file is refused, even for root. Raises EFileError naming `path`
@@ -31,6 +35,10 @@ void RewriteFile(const std::string& path, const std::string& bytes);
 // takes no new file included.
 void PublishFile(const std::string& path, const std::string& bytes);
 
+#ifndef _WIN32
+// For an installed copy's per-user settings; Windows copies are portable so
+// far and keep their file next to the program.
+
 // Creates the folder and each missing parent (mode 0700, as for a user's
 // configuration folders); one that appears meanwhile is fine. Raises
 // EFileError naming the folder when one cannot be made.
@@ -42,5 +50,6 @@ void MakeDirectories(const std::string& directory);
 // replace. Returns false when another file was there first. Raises EFileError
 // naming path when the file cannot be made.
 bool CreateFileOnce(const std::string& path, const std::string& bytes);
+#endif
 
 }  // namespace lookout

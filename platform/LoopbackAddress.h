@@ -1,10 +1,9 @@
 #pragma once
 // 127.0.0.1 and a port, where the demo service listens and where the tests
 // and benchmarks put their own servers.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-
 #include <cstdint>
+
+#include "platform/Socket.h"
 
 namespace lookout {
 

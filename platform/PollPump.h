@@ -1,6 +1,7 @@
 #pragma once
-// The headless Pump: poll(2) over the watched descriptors, with its own
-// one-shot timers. Single-threaded; every callback runs from WaitOnce.
+// The headless Pump: poll(2) (WSAPoll on Windows) over the watched sockets,
+// with its own one-shot timers. Single-threaded; every callback runs from
+// WaitOnce.
 #include <chrono>
 #include <map>
 #include <memory>
@@ -18,8 +19,8 @@ public:
 
     TimerId StartTimer(std::chrono::milliseconds delay, std::function<void()> onFire) override;
     void StopTimer(TimerId id) override;
-    void Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) override;
-    void Unwatch(int fd) override;
+    void Watch(SocketHandle fd, unsigned wanted, std::function<void(unsigned ready)> onReady) override;
+    void Unwatch(SocketHandle fd) override;
     // Raises std::logic_error when nothing is watched and no timer runs: such
     // a wait could never end.
     void WaitOnce() override;
@@ -34,7 +35,7 @@ private:
     bool DispatchReady(int timeoutMs);
     bool DispatchDueTimers();
 
-    std::unordered_map<int, Watcher> watchers_;
+    std::unordered_map<SocketHandle, Watcher> watchers_;
     std::uint64_t nextSerial_ = 1;
     std::map<std::pair<Clock::time_point, TimerId>, std::function<void()>> timers_;
     std::unordered_map<TimerId, Clock::time_point> deadlines_;

@@ -4,6 +4,7 @@
 // is pending. A wait therefore costs no CPU and the window stays alive.
 #include <functional>
 
+#include "platform/SocketHandle.h"
 #include "platform/TimerService.h"
 
 namespace lookout {
@@ -12,10 +13,11 @@ enum ReadyFlags : unsigned { kReadable = 1u, kWritable = 2u };
 
 class Pump : public TimerService {
 public:
-    // Calls onReady(flags that are ready) from the loop while fd is ready for
-    // any of `wanted`. A second Watch of the same fd replaces the first.
-    virtual void Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) = 0;
-    virtual void Unwatch(int fd) = 0;
+    // Calls onReady(flags that are ready) from the loop while the socket is
+    // ready for any of `wanted`. A second Watch of the same socket replaces
+    // the first.
+    virtual void Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) = 0;
+    virtual void Unwatch(SocketHandle socket) = 0;
     // Blocks until at least one event (readiness, timer, GUI event) has been
     // dispatched. Never returns without having waited for something.
     virtual void WaitOnce() = 0;

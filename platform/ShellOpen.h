@@ -8,8 +8,9 @@ namespace lookout {
 
 using ShellOpener = std::function<void(const std::string& target)>;
 
-// Starts xdg-open with the target and does not wait for it; failures are not
-// reported, as the callers want.
+// Starts the desktop's opener with the target (Shift-JIS, as every text of
+// the program) and does not wait for it: xdg-open, or the Windows shell's
+// default action. Failures are not reported, as the callers want.
 void OpenWithDesktop(const std::string& target);
 
 }  // namespace lookout

@@ -1,15 +1,15 @@
 #include "toolkit/FltkPump.h"
 
 #include <FL/Fl.H>
-#include <poll.h>
 
 #include <algorithm>
 
 namespace lookout {
 
+FltkPump::FltkPump() : sockets_(FltkSockets::Make([this] { dispatched_ = true; })) {}
+
 FltkPump::~FltkPump() {
     for (auto& [id, timer] : timers_) Fl::remove_timeout(&FltkPump::OnTimeout, timer.get());
-    for (auto& [fd, w] : watchers_) Fl::remove_fd(fd);
 }
 
 TimerService::TimerId FltkPump::StartTimer(std::chrono::milliseconds delay, std::function<void()> onFire) {
@@ -40,39 +40,11 @@ void FltkPump::OnTimeout(void* data) {
     pump->dispatched_ = true;  // after the call: a nested WaitOnce clears it
 }
 
-void FltkPump::Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) {
-    // FLTK only ever widens the events of a known descriptor, so a changed
-    // set is registered afresh.
-    if (watchers_.count(fd)) Fl::remove_fd(fd);
-    int when = 0;
-    if (wanted & kReadable) when |= FL_READ;
-    if (wanted & kWritable) when |= FL_WRITE;
-    watchers_[fd] = Watcher{wanted, std::make_shared<std::function<void(unsigned)>>(std::move(onReady))};
-    Fl::add_fd(fd, when, &FltkPump::OnFd, this);
+void FltkPump::Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) {
+    sockets_->Watch(socket, wanted, std::move(onReady));
 }
 
-void FltkPump::Unwatch(int fd) {
-    if (watchers_.erase(fd)) Fl::remove_fd(fd);
-}
-
-void FltkPump::OnFd(int fd, void* data) {
-    auto* pump = static_cast<FltkPump*>(data);
-    auto it = pump->watchers_.find(fd);
-    if (it == pump->watchers_.end()) return;
-    // FLTK does not say which condition woke it; ask the descriptor.
-    pollfd p{fd, 0, 0};
-    if (it->second.wanted & kReadable) p.events |= POLLIN;
-    if (it->second.wanted & kWritable) p.events |= POLLOUT;
-    if (::poll(&p, 1, 0) <= 0) return;
-    unsigned ready = 0;
-    if (p.revents & (POLLIN | POLLERR | POLLHUP)) ready |= kReadable;
-    if (p.revents & (POLLOUT | POLLERR | POLLHUP)) ready |= kWritable;
-    ready &= it->second.wanted;
-    if (ready == 0) return;
-    auto onReady = it->second.onReady;
-    (*onReady)(ready);
-    pump->dispatched_ = true;
-}
+void FltkPump::Unwatch(SocketHandle socket) { sockets_->Unwatch(socket); }
 
 double FltkPump::SecondsToNextTimer() const {
     if (timers_.empty()) return 1e20;

@@ -8,20 +8,21 @@
 #include <unordered_map>
 
 #include "platform/Pump.h"
+#include "toolkit/FltkSockets.h"
 
 namespace lookout {
 
 class FltkPump : public Pump {
 public:
-    FltkPump() = default;
+    FltkPump();
     ~FltkPump() override;
     FltkPump(const FltkPump&) = delete;
     FltkPump& operator=(const FltkPump&) = delete;
 
     TimerId StartTimer(std::chrono::milliseconds delay, std::function<void()> onFire) override;
     void StopTimer(TimerId id) override;
-    void Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) override;
-    void Unwatch(int fd) override;
+    void Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) override;
+    void Unwatch(SocketHandle socket) override;
     void WaitOnce() override;
 
 private:
@@ -32,18 +33,13 @@ private:
         Clock::time_point due;
         std::function<void()> onFire;
     };
-    struct Watcher {
-        unsigned wanted;
-        std::shared_ptr<std::function<void(unsigned)>> onReady;
-    };
     static void OnTimeout(void* data);
-    static void OnFd(int fd, void* data);
     double SecondsToNextTimer() const;
 
     std::unordered_map<TimerId, std::unique_ptr<Timer>> timers_;
-    std::unordered_map<int, Watcher> watchers_;
     TimerId nextTimer_ = 1;
-    bool dispatched_ = false;  // a timer or descriptor callback ran
+    bool dispatched_ = false;  // a timer or socket callback ran
+    std::unique_ptr<FltkSockets> sockets_;
 };
 
 }  // namespace lookout

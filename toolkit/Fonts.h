@@ -1,15 +1,18 @@
 #pragma once
-// The Japanese proportional gothic face every window draws in (IPA P Gothic,
-// metric-compatible with the face the layouts were made for).
+// The Japanese proportional gothic face every window draws in: on Windows MS
+// PGothic, the face the layouts were made for, or where Windows lacks it IPA
+// P Gothic from the file beside the program; elsewhere IPA P Gothic, which is
+// metric-compatible with it.
 #include <FL/Enumerations.H>
 
 namespace lookout {
 
 Fl_Font GothicFont();      // plain
 Fl_Font GothicBoldFont();  // bold
-// The same face, smaller and horizontally condensed, for the slot labels: the
-// slot table's label widths were measured on a narrow bitmap face, and at 11
-// pixels this one is about 15% wider ("Game01" would run into the next box).
+// The face for the slot labels, whose widths were measured on MS PGothic's
+// narrow bitmaps at 11 pixels: there the plain face. IPA P Gothic is about
+// 15% wider ("Game01" would run into the next box), so on Linux it is drawn
+// smaller and horizontally condensed.
 Fl_Font SlotGothicFont();
 
 }  // namespace lookout

@@ -1,6 +1,7 @@
 #include "window/PanelWidgets.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
 #include <stdexcept>
@@ -83,6 +84,14 @@ SlotLabel::SlotLabel(int x, int y, std::string name, const std::string& sjisText
 
 Indicator::Indicator(int x, int y, std::string name, BoxShape& box)
     : ShapeWidget(x, y, kIndicatorSize, kIndicatorSize, std::move(name)), box_(box) {}
+
+void SlotLabel::draw() {
+    // Inside its box as well as inside itself: a text wider than the box
+    // (the last pixel of "Game02", a long count) never marks the next one.
+    fl_push_clip(box_.x(), box_.y(), box_.w(), box_.h());
+    TLabel::draw();
+    fl_pop_clip();
+}
 
 void SlotLabel::SetText(const std::string& sjisText) {
     if (sjisText == Caption() && w() > 0) return;

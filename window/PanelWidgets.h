@@ -48,7 +48,8 @@ private:
     std::string hint_;
 };
 
-// Transparent, left-aligned text that grows to the right with its text.
+// Transparent, left-aligned text that grows to the right with its text; what
+// lies outside its box is not drawn.
 class SlotLabel : public TLabel {
 public:
     SlotLabel(int x, int y, std::string name, const std::string& sjisText, BoxShape& box);
@@ -57,6 +58,9 @@ public:
     void SetText(const std::string& sjisText);
     BoxShape& Box() const { return box_; }
     int handle(int event) override { return box_.HandlePointer(event); }
+
+protected:
+    void draw() override;
 
 private:
     std::string name_;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Iconv.h"
+#include "platform/CharsetConverter.h"
 #include "textconv/EucToSjisKernels.h"
 #include "textconv/PzConv.h"
 
@@ -62,7 +62,7 @@ std::string MakePage(std::size_t size) {
 }
 
 std::string IconvToCp932(const std::string& euc) {
-    std::optional<std::string> out = lookout::Iconv("CP932", "EUC-JP").TryConvert(euc);
+    std::optional<std::string> out = lookout::CharsetConverter("CP932", "EUC-JP").TryConvert(euc);
     if (!out) {
         std::fputs("iconv refused the page\n", stderr);
         std::exit(1);

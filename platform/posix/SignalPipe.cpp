@@ -1,6 +1,5 @@
 #include "platform/SignalPipe.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "platform/Exception.h"
+#include "platform/Socket.h"
 
 namespace lookout {
 
@@ -29,28 +29,13 @@ void OnSignal(int signal) {
 }  // namespace
 
 SignalPipe::SignalPipe() {
-    if (pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0) throw Exception(std::string("pipe: ") + std::strerror(errno));
+    if (!SocketPair(fds_)) throw Exception(std::string("socketpair: ") + std::strerror(errno));
     g_writeFd = fds_[1];
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int i = 0; i < 2; ++i) sigaction(kSignals[i], &action, &g_previous[i]);
-}
-
-SignalPipe::SignalPipe(Pump& pump, std::function<void(int signal)> onSignal)
-    : SignalPipe() {
-    pump_ = &pump;
-    onSignal_ = std::move(onSignal);
-    pump.Watch(fds_[0], kReadable, [this](unsigned) { Drain(); });
-}
-
-void SignalPipe::Drain() {
-    unsigned char number = 0;
-    while (read(fds_[0], &number, 1) == 1) {
-        if (received_ == 0) received_ = number;
-    }
-    if (received_ != 0) onSignal_(received_);
 }
 
 SignalPipe::~SignalPipe() {

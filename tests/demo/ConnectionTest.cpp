@@ -1,10 +1,9 @@
 // One connection driven by hand over a socket pair: no service, no clock of
 // its own; the test says what time it is.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "demo/Connection.h"
+#include "tests/net/LoopbackServers.h"
 
 namespace lookout::demo {
 namespace {
@@ -14,21 +13,20 @@ using namespace std::chrono_literals;
 class ConnectionTest : public testing::Test {
 protected:
     void SetUp() override {
-        int fds[2];
-        ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0, fds), 0);
-        connection_ = std::make_unique<Connection>(fds[0], t0_);
-        peer_ = fds[1];
+        // From here on the connection owns its end.
+        connection_ = std::make_unique<Connection>(pair_.end[0], t0_);
+        pair_.end[0] = kNoSocket;
+        peer_ = pair_.end[1];
     }
-    void TearDown() override { ::close(peer_); }
 
     void Write(std::string_view bytes) {
-        ASSERT_EQ(::send(peer_, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+        ASSERT_EQ(::send(peer_, bytes.data(), static_cast<int>(bytes.size()), 0), static_cast<int>(bytes.size()));
     }
     // What has arrived so far.
     std::string ReadAll() {
         std::string got;
         char buffer[65536];
-        for (ssize_t n; (n = ::recv(peer_, buffer, sizeof buffer, 0)) > 0;)
+        for (int n; (n = static_cast<int>(::recv(peer_, buffer, sizeof buffer, 0))) > 0;)
             got.append(buffer, static_cast<std::size_t>(n));
         return got;
     }
@@ -39,9 +37,10 @@ protected:
         };
     }
 
+    test::ConnectedPair pair_;
     Clock::time_point t0_ = Clock::now();
     std::unique_ptr<Connection> connection_;
-    int peer_ = -1;
+    SocketHandle peer_ = kNoSocket;
     std::vector<std::string> paths_;
 };
 
@@ -90,7 +89,7 @@ TEST_F(ConnectionTest, PausedPiecesWaitForTheirTimeThenGoOut) {
     // The last byte, then our side is shut and the connection drains.
     EXPECT_EQ(ReadAll(), "c");
     EXPECT_EQ(::recv(peer_, nullptr, 0, 0), 0);
-    ::shutdown(peer_, SHUT_WR);
+    ::shutdown(peer_, kShutdownSending);
     EXPECT_FALSE(connection_->Step(POLLIN, t0_ + 1000ms, route));
 }
 
@@ -102,7 +101,7 @@ TEST_F(ConnectionTest, SilentConnectionsLiveUntilThePeerCloses) {
     Write("more");
     EXPECT_TRUE(connection_->Step(POLLIN, t0_ + 1h, silent));
     EXPECT_EQ(ReadAll(), "");
-    ::shutdown(peer_, SHUT_WR);
+    ::shutdown(peer_, kShutdownSending);
     EXPECT_FALSE(connection_->Step(POLLIN, t0_ + 1h, silent));
 }
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <set>
 
-#include "platform/Iconv.h"
+#include "platform/CharsetConverter.h"
 #include "platform/IntegerText.h"
 #include "platform/StringList.h"
 #include "demo/AddressText.h"
@@ -122,7 +122,7 @@ TEST(DemoPages, LoadTimeIsTheIntervalAsTheMonitorReadsIt) {
 
 TEST(DemoPages, AddressPageIsCleanEucJpWithAnEntryForEveryServer) {
     const std::string page = AddressPage(11);
-    const std::optional<std::string> converted = Iconv("CP932", "EUC-JP").TryConvert(page);
+    const std::optional<std::string> converted = CharsetConverter("CP932", "EUC-JP").TryConvert(page);
     ASSERT_TRUE(converted);
     const std::string& sjis = *converted;
     EXPECT_NE(sjis.find(MapsLabel()), std::string::npos);

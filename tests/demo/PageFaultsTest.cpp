@@ -1,7 +1,7 @@
 // The spoilt page bodies and the request framing the service reads.
 #include <gtest/gtest.h>
 
-#include "platform/Iconv.h"
+#include "platform/CharsetConverter.h"
 #include "platform/StringList.h"
 #include "demo/DemoPages.h"
 #include "demo/HttpRequest.h"
@@ -43,7 +43,7 @@ TEST(PageFaults, BrokenEucHoldsEveryKindOfBadSequenceAndEndsInALeadByte) {
         EXPECT_NE(broken.find(bad), std::string::npos) << testing::PrintToString(std::string(bad));
     EXPECT_EQ(broken.back(), '\xA5');
 
-    EXPECT_FALSE(Iconv("UTF-8", "EUC-JP").TryConvert(broken));
+    EXPECT_FALSE(CharsetConverter("UTF-8", "EUC-JP").TryConvert(broken));
 }
 
 TEST(HttpRequest, HeadEndsAtTheFirstEmptyLine) {

@@ -28,5 +28,21 @@ TEST(FltkPumpGet, TheEventLoopRunsDuringAFetch) {
     EXPECT_GE(ticks, 3);
 }
 
+// On Windows a refused connect shows only as an error on the socket; it still
+// ends the wait at once, not at the time limit.
+TEST(FltkPumpGet, ARefusedConnectFailsAtOnce) {
+    fl_open_display();
+    FltkPump pump;
+    test::RefusingPort refusing;
+    THttpClient http(pump);
+    http.TimeOut = 20000;
+    try {
+        http.Get("http://127.0.0.1:" + std::to_string(refusing.Port()) + "/");
+        ADD_FAILURE() << "no error";
+    } catch (const ESockError& e) {
+        EXPECT_EQ(e.Message(), "Connection Failed");
+    }
+}
+
 }  // namespace
 }  // namespace lookout

@@ -1,11 +1,6 @@
 #include "LoopbackServers.h"
 
-#include <arpa/inet.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <stdexcept>
 
 #include "platform/LoopbackAddress.h"
@@ -14,14 +9,15 @@ namespace lookout::test {
 
 namespace {
 
-// A socket bound to an ephemeral loopback port; the port is returned in port.
-int BoundSocket(int type, int& port) {
-    const int fd = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
-    if (fd < 0) throw std::runtime_error("socket");
+// A non-blocking socket bound to an ephemeral loopback port; the port is
+// returned in port.
+SocketHandle BoundSocket(int type, int& port) {
+    const SocketHandle fd = OpenSocket(type);
+    if (fd == kNoSocket) throw std::runtime_error("socket");
     sockaddr_in address = LoopbackAddress(0);
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
         throw std::runtime_error("bind");
-    socklen_t size = sizeof address;
+    SocketLength size = sizeof address;
     ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
     port = ntohs(address.sin_port);
     return fd;
@@ -48,7 +44,7 @@ std::vector<std::string> BytePieces(const std::string& text) {
 
 struct HttpServer::Connection {
     HttpServer& server;
-    int fd;
+    SocketHandle fd;
     std::size_t index;
     Reply reply;
     std::size_t next = 0;
@@ -61,23 +57,23 @@ struct HttpServer::Connection {
     void Close() {
         if (timer != 0) server.pump_.StopTimer(timer);
         timer = 0;
-        if (fd < 0) return;
+        if (fd == kNoSocket) return;
         server.pump_.Unwatch(fd);
-        ::close(fd);
-        fd = -1;
+        CloseSocket(fd);
+        fd = kNoSocket;
     }
 
     void Watch() {
         server.pump_.Watch(fd, kReadable | (out.empty() ? 0u : kWritable), [this](unsigned ready) {
             if (ready & kWritable) Flush();
-            if ((ready & kReadable) && fd >= 0) Receive();
+            if ((ready & kReadable) && fd != kNoSocket) Receive();
         });
     }
 
     void Receive() {
         char block[4096];
-        const ssize_t got = ::recv(fd, block, sizeof block, 0);
-        if (got < 0 && errno == EAGAIN) return;
+        const auto got = ::recv(fd, block, sizeof block, 0);
+        if (got < 0 && LastSocketError() == kWouldBlock) return;
         if (got <= 0) {  // the client closed or reset
             Close();
             return;
@@ -100,19 +96,16 @@ struct HttpServer::Connection {
 
     void Flush() {
         while (!out.empty()) {
-            const ssize_t sent = ::send(fd, out.data(), out.size(), MSG_NOSIGNAL);
+            const auto sent = ::send(fd, out.data(), static_cast<int>(out.size()), kSendFlags);
             if (sent < 0) {
-                if (errno == EAGAIN) break;
+                if (LastSocketError() == kWouldBlock) break;
                 Close();
                 return;
             }
             out.erase(0, static_cast<std::size_t>(sent));
         }
         if (out.empty() && replying && next == reply.pieces.size() && timer == 0 && reply.close) {
-            if (reply.reset) {
-                const linger abort{1, 0};
-                ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
-            }
+            if (reply.reset) ResetOnClose(fd);
             Close();
             return;
         }
@@ -121,7 +114,7 @@ struct HttpServer::Connection {
 };
 
 HttpServer::HttpServer(Pump& pump, std::vector<Reply> replies) : pump_(pump), replies_(std::move(replies)) {
-    listener_ = BoundSocket(SOCK_STREAM | SOCK_NONBLOCK, port_);
+    listener_ = BoundSocket(SOCK_STREAM, port_);
     ::listen(listener_, 16);
     pump_.Watch(listener_, kReadable, [this](unsigned) { Accept(); });
 }
@@ -129,12 +122,12 @@ HttpServer::HttpServer(Pump& pump, std::vector<Reply> replies) : pump_(pump), re
 HttpServer::~HttpServer() {
     connections_.clear();
     pump_.Unwatch(listener_);
-    ::close(listener_);
+    CloseSocket(listener_);
 }
 
 void HttpServer::Accept() {
-    const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (fd < 0) return;
+    const SocketHandle fd = AcceptSocket(listener_);
+    if (fd == kNoSocket) return;
     const std::size_t index = requests_.size();
     requests_.emplace_back();
     const Reply& reply = replies_[std::min(index, replies_.size() - 1)];
@@ -145,20 +138,21 @@ void HttpServer::Accept() {
 DnsServer::DnsServer(Pump& pump, std::map<std::string, std::string> names, bool silent,
                      std::chrono::milliseconds delay)
     : pump_(pump), names_(std::move(names)), silent_(silent), delay_(delay) {
-    fd_ = BoundSocket(SOCK_DGRAM | SOCK_NONBLOCK, port_);
+    fd_ = BoundSocket(SOCK_DGRAM, port_);
     pump_.Watch(fd_, kReadable, [this](unsigned) { Answer(); });
 }
 
 DnsServer::~DnsServer() {
     pump_.Unwatch(fd_);
-    ::close(fd_);
+    CloseSocket(fd_);
 }
 
 void DnsServer::Answer() {
     unsigned char query[512];
     sockaddr_in from{};
-    socklen_t fromSize = sizeof from;
-    const ssize_t got = ::recvfrom(fd_, query, sizeof query, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+    SocketLength fromSize = sizeof from;
+    const auto got = ::recvfrom(fd_, reinterpret_cast<char*>(query), sizeof query, 0,
+                                reinterpret_cast<sockaddr*>(&from), &fromSize);
     if (got < 17 || silent_) return;
 
     // The question: labels from byte 12, then type and class.
@@ -180,13 +174,14 @@ void DnsServer::Answer() {
     reply[6] = reply[7] = reply[8] = reply[9] = reply[10] = reply[11] = 0;
     if (found != names_.end() && typeA) {
         reply[7] = 1;
-        in_addr address{};
-        ::inet_aton(found->second.c_str(), &address);
+        std::uint32_t address = 0;
+        ParseDottedAddress(found->second, address);
         reply += std::string("\xC0\x0C\x00\x01\x00\x01\x00\x00\x00\x3C\x00\x04", 12);
-        reply.append(reinterpret_cast<const char*>(&address.s_addr), 4);
+        reply.append(reinterpret_cast<const char*>(&address), 4);
     }
     auto send = [this, reply, from] {
-        ::sendto(fd_, reply.data(), reply.size(), 0, reinterpret_cast<const sockaddr*>(&from), sizeof from);
+        ::sendto(fd_, reply.data(), static_cast<int>(reply.size()), 0, reinterpret_cast<const sockaddr*>(&from),
+                 sizeof from);
     };
     if (delay_.count() == 0)
         send();
@@ -197,19 +192,30 @@ void DnsServer::Answer() {
 FullListener::FullListener() {
     listener_ = BoundSocket(SOCK_STREAM, port_);
     ::listen(listener_, 0);
-    filler_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Blocking, so that the backlog is full once the connect returns.
+    filler_ = ::socket(AF_INET, SOCK_STREAM, 0);
     const sockaddr_in address = LoopbackAddress(port_);
     if (::connect(filler_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         throw std::runtime_error("filler connect");
 }
 
 FullListener::~FullListener() {
-    ::close(filler_);
-    ::close(listener_);
+    CloseSocket(filler_);
+    CloseSocket(listener_);
+}
+
+ConnectedPair::ConnectedPair() {
+    if (!SocketPair(end)) throw std::runtime_error("socket pair");
+}
+
+ConnectedPair::~ConnectedPair() {
+    for (const SocketHandle socket : end) {
+        if (socket != kNoSocket) CloseSocket(socket);
+    }
 }
 
 RefusingPort::RefusingPort() { fd_ = BoundSocket(SOCK_STREAM, port_); }
 
-RefusingPort::~RefusingPort() { ::close(fd_); }
+RefusingPort::~RefusingPort() { CloseSocket(fd_); }
 
 }  // namespace lookout::test

@@ -2,8 +2,6 @@
 // Scripted loopback peers for the network tests: an HTTP server that plays a
 // reply in pieces, a DNS server, and listeners that refuse or never complete
 // a connect. They run on the client's own pump, so a test is one thread.
-#include <netinet/in.h>
-
 #include <chrono>
 #include <map>
 #include <memory>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "platform/Pump.h"
+#include "platform/Socket.h"
 
 namespace lookout::test {
 
@@ -41,9 +40,10 @@ private:
     struct Connection;
     void Accept();
 
+    SocketLibrary sockets_;
     Pump& pump_;
     std::vector<Reply> replies_;
-    int listener_ = -1;
+    SocketHandle listener_ = kNoSocket;
     int port_ = 0;
     std::vector<std::string> requests_;
     std::vector<std::unique_ptr<Connection>> connections_;
@@ -61,11 +61,12 @@ public:
 
 private:
     void Answer();
+    SocketLibrary sockets_;
     Pump& pump_;
     std::map<std::string, std::string> names_;
     bool silent_;
     std::chrono::milliseconds delay_;
-    int fd_ = -1;
+    SocketHandle fd_ = kNoSocket;
     int port_ = 0;
 };
 
@@ -78,9 +79,21 @@ public:
     int Port() const { return port_; }
 
 private:
-    int listener_ = -1;
-    int filler_ = -1;
+    SocketLibrary sockets_;
+    SocketHandle listener_ = kNoSocket;
+    SocketHandle filler_ = kNoSocket;
     int port_ = 0;
+};
+
+// Two connected non-blocking sockets, closed with the pair unless an end was
+// handed on (set to kNoSocket).
+struct ConnectedPair {
+    ConnectedPair();
+    ~ConnectedPair();
+    ConnectedPair(const ConnectedPair&) = delete;
+    ConnectedPair& operator=(const ConnectedPair&) = delete;
+    SocketLibrary sockets;
+    SocketHandle end[2] = {kNoSocket, kNoSocket};
 };
 
 // A port that is bound but not listening: a connect to it is refused.
@@ -91,7 +104,8 @@ public:
     int Port() const { return port_; }
 
 private:
-    int fd_ = -1;
+    SocketLibrary sockets_;
+    SocketHandle fd_ = kNoSocket;
     int port_ = 0;
 };
 

@@ -1,26 +1,16 @@
 // The headless pump and the time-out timer on it.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <stdexcept>
 #include <vector>
 
 #include "platform/PollPump.h"
+#include "tests/net/LoopbackServers.h"
 
 namespace lookout {
 namespace {
 
 using std::chrono::milliseconds;
-
-struct SocketPair {
-    int fd[2];
-    SocketPair() { ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0, fd); }
-    ~SocketPair() {
-        ::close(fd[0]);
-        ::close(fd[1]);
-    }
-};
 
 TEST(PollPump, TimersFireOnceInDeadlineOrderAndStopFromCallbacks) {
     PollPump pump;
@@ -44,32 +34,32 @@ TEST(PollPump, TimersFireOnceInDeadlineOrderAndStopFromCallbacks) {
 
 TEST(PollPump, ReadinessAndRegistrationsChangedDuringDispatch) {
     PollPump pump;
-    SocketPair a, b;
-    ASSERT_EQ(::write(a.fd[1], "x", 1), 1);
-    ASSERT_EQ(::write(b.fd[1], "y", 1), 1);
+    test::ConnectedPair a, b;
+    ASSERT_EQ(::send(a.end[1], "x", 1, 0), 1);
+    ASSERT_EQ(::send(b.end[1], "y", 1, 0), 1);
     std::vector<int> calls;
     // Whichever runs first drops the other: that one must not be called.
-    pump.Watch(a.fd[0], kReadable, [&](unsigned ready) {
+    pump.Watch(a.end[0], kReadable, [&](unsigned ready) {
         EXPECT_EQ(ready, kReadable);
         calls.push_back(0);
-        pump.Unwatch(a.fd[0]);
-        pump.Unwatch(b.fd[0]);
+        pump.Unwatch(a.end[0]);
+        pump.Unwatch(b.end[0]);
     });
-    pump.Watch(b.fd[0], kReadable | kWritable, [&](unsigned ready) {
+    pump.Watch(b.end[0], kReadable | kWritable, [&](unsigned ready) {
         EXPECT_EQ(ready, kReadable | kWritable);
         calls.push_back(1);
-        pump.Unwatch(a.fd[0]);
-        pump.Unwatch(b.fd[0]);
+        pump.Unwatch(a.end[0]);
+        pump.Unwatch(b.end[0]);
     });
     pump.WaitOnce();
     EXPECT_EQ(calls.size(), 1u);
 
     // A watch only for writability is not woken by readable data.
     int writable = 0;
-    pump.Watch(a.fd[0], kWritable, [&](unsigned ready) {
+    pump.Watch(a.end[0], kWritable, [&](unsigned ready) {
         EXPECT_EQ(ready, kWritable);
         ++writable;
-        pump.Unwatch(a.fd[0]);
+        pump.Unwatch(a.end[0]);
     });
     pump.WaitOnce();
     EXPECT_EQ(writable, 1);

@@ -2,20 +2,20 @@
 // For tests: lookout-demo-service as a child process on a free port of
 // 127.0.0.1, and raw HTTP exchanges with it. Every wait has a time limit, so
 // a hang becomes a failure; nothing sleeps.
-#include <sys/types.h>
-
 #include <chrono>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/Socket.h"
 #include "tests/support/TempDir.h"
 
 namespace lookout::test {
 
 struct RawReply {
     std::string bytes;      // everything received
-    int error = 0;          // errno of a failed connect or receive (ECONNREFUSED, ECONNRESET); 0 after a clean close
+    int error = 0;          // of a failed connect or receive (kConnectionRefused, kConnectionReset); 0 after a clean close
     bool timedOut = false;  // the limit passed before the server closed
 };
 
@@ -25,6 +25,10 @@ struct RawReply {
 RawReply RawExchange(int port, std::string_view request,
                      std::chrono::milliseconds limit = std::chrono::seconds(10),
                      std::size_t maxBytes = std::size_t{16} << 20);
+
+// Waits for poll `events` on a socket (or on POSIX systems a pipe) until
+// `end`; false when the time is up.
+bool WaitFor(SocketHandle fd, short events, std::chrono::steady_clock::time_point end);
 
 // "GET path HTTP/1.0" with an empty header.
 RawReply RawGet(int port, std::string_view path, std::chrono::milliseconds limit = std::chrono::seconds(10),
@@ -53,13 +57,14 @@ public:
     // raises std::runtime_error unless the service accepted it.
     void SetFault(std::string_view query) const;
 
-    // SIGTERM, then waits for the exit; returns the exit status, or -1 when
-    // the process did not exit normally in time (it is then killed).
+    // SIGTERM (on Windows Ctrl+Break), then waits for the exit; returns the
+    // exit status, or -1 when the process did not exit normally in time (it
+    // is then killed).
     int Stop(std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 private:
-    pid_t pid_ = -1;
-    int stdout_ = -1;  // the child's stdout: its close tells that it exited
+    struct Child;  // the system's handles of the process
+    std::unique_ptr<Child> child_;
     int port_ = 0;
     TempDir dir_{"lookout-demo"};  // for the port file
 };

@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Iconv.h"
+#include "platform/CharsetConverter.h"
 
 namespace lookout::test {
 
 // Any text iconv can read in `from`, as CP932.
 inline std::string ToCp932(std::string_view text, const char* from) {
-    std::optional<std::string> out = Iconv("CP932", from).TryConvert(text);
+    std::optional<std::string> out = CharsetConverter("CP932", from).TryConvert(text);
     if (!out) throw std::runtime_error("not convertible to CP932");
     return *std::move(out);
 }

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "platform/Iconv.h"
+#include "platform/CharsetConverter.h"
 #include "tests/textconv/Bytes.h"
 #include "textconv/PzConv.h"
 
@@ -26,7 +26,7 @@ std::string Euc(int row, int cell) {
 // still land on distinct two-byte Shift-JIS codes (among them CP932's NEC
 // row 13 and the user area), as the arithmetic is a bijection onto that grid.
 TEST(JisTable, EveryCodeMatchesIconvOrFillsTheShiftJisGrid) {
-    const Iconv toCp932("CP932", "EUC-JP");
+    const CharsetConverter toCp932("CP932", "EUC-JP");
     const TPzConv pz;
 
     std::string whole;
@@ -63,7 +63,7 @@ TEST(JisTable, EveryCodeMatchesIconvOrFillsTheShiftJisGrid) {
 
 // Half-width katakana: glibc maps 0x8E 0xA1..0xDF to the single CP932 bytes.
 TEST(JisTable, HalfWidthKatakanaMatchIconv) {
-    const Iconv toCp932("CP932", "EUC-JP");
+    const CharsetConverter toCp932("CP932", "EUC-JP");
     const TPzConv pz;
     std::string all;
     for (int code = 0xA1; code <= 0xDF; ++code) all += {static_cast<char>(0x8E), static_cast<char>(code)};

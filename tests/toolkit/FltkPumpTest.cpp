@@ -5,10 +5,10 @@
 // After gtest: X11 defines None and Bool as macros.
 #include <FL/Fl.H>
 #include <FL/x.H>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <vector>
+
+#include "tests/net/LoopbackServers.h"
 
 namespace lookout {
 namespace {
@@ -34,23 +34,21 @@ TEST(FltkPump, TimersAreStoppableOneShots) {
 TEST(FltkPump, WakesOnReadinessAndTellsWhichKind) {
     fl_open_display();
     FltkPump pump;
-    int fd[2];
-    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0, fd), 0);
+    test::ConnectedPair pair;
+    const SocketHandle mine = pair.end[0];
     std::vector<unsigned> seen;
-    pump.Watch(fd[0], kReadable, [&](unsigned ready) {
+    pump.Watch(mine, kReadable, [&](unsigned ready) {
         seen.push_back(ready);
         char c;
-        ASSERT_EQ(::read(fd[0], &c, 1), 1);
-        pump.Watch(fd[0], kWritable, [&](unsigned ready2) {  // narrowed from inside
+        ASSERT_EQ(::recv(mine, &c, 1, 0), 1);
+        pump.Watch(mine, kWritable, [&](unsigned ready2) {  // narrowed from inside
             seen.push_back(ready2);
-            pump.Unwatch(fd[0]);
+            pump.Unwatch(mine);
         });
     });
-    pump.StartTimer(milliseconds(5), [&] { ASSERT_EQ(::write(fd[1], "x", 1), 1); });
+    pump.StartTimer(milliseconds(5), [&] { ASSERT_EQ(::send(pair.end[1], "x", 1, 0), 1); });
     while (seen.size() < 2) pump.WaitOnce();
     EXPECT_EQ(seen, (std::vector<unsigned>{kReadable, kWritable}));
-    ::close(fd[0]);
-    ::close(fd[1]);
 }
 
 }  // namespace

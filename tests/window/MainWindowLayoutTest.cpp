@@ -177,6 +177,14 @@ TEST_F(Layout, DrawnLabelsKeepToTheWidthsOfTheSlotTable) {
                     if (CountPixelsIf(image, x, l.label->y(), 1, kLabelHeight, dark) > 0) inkRight = x;
                 }
                 EXPECT_LE(inkRight, left + l.width) << "ink beyond the table's width";
+                // Not even faint ink in a neighbouring box: its first two
+                // inner columns, before its own caption, are one colour.
+                const bool boxToTheRight = i + 1 < kSlotCount && kSlots[i + 1].top == def.top &&
+                                           kSlots[i + 1].left == def.left + kBoxWidth - 1;
+                for (int y = l.label->y(); boxToTheRight && y < l.label->y() + kLabelHeight; ++y) {
+                    EXPECT_EQ(image.At(def.left + kBoxWidth, y), image.At(def.left + kBoxWidth + 1, y))
+                        << "ink in the next box at y " << y;
+                }
                 EXPECT_GE(inkRight, left + l.width - 4) << "text far narrower than the table's width";
             }
         }

@@ -1,12 +1,12 @@
 #include "platform/PollPump.h"
 
-#include <poll.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
+
+#include "platform/PollFlags.h"
+#include "platform/Socket.h"
 
 namespace lookout {
 
@@ -25,12 +25,12 @@ void PollPump::StopTimer(TimerId id) {
     deadlines_.erase(it);
 }
 
-void PollPump::Watch(int fd, unsigned wanted, std::function<void(unsigned ready)> onReady) {
+void PollPump::Watch(SocketHandle fd, unsigned wanted, std::function<void(unsigned ready)> onReady) {
     watchers_[fd] = Watcher{wanted, nextSerial_++,
                             std::make_shared<std::function<void(unsigned)>>(std::move(onReady))};
 }
 
-void PollPump::Unwatch(int fd) { watchers_.erase(fd); }
+void PollPump::Unwatch(SocketHandle fd) { watchers_.erase(fd); }
 
 void PollPump::WaitOnce() {
     for (;;) {
@@ -50,20 +50,18 @@ void PollPump::WaitOnce() {
 }
 
 bool PollPump::DispatchReady(int timeoutMs) {
-    std::vector<pollfd> fds;
+    std::vector<PollEntry> fds;
     std::vector<std::uint64_t> serials;
     fds.reserve(watchers_.size());
     for (const auto& [fd, w] : watchers_) {
-        short events = 0;
-        if (w.wanted & kReadable) events |= POLLIN;
-        if (w.wanted & kWritable) events |= POLLOUT;
-        fds.push_back(pollfd{fd, events, 0});
+        fds.push_back(PollEntry{fd, PollEventsFor(w.wanted), 0});
         serials.push_back(w.serial);
     }
-    const int n = ::poll(fds.data(), fds.size(), timeoutMs);
+    const int n = PollSockets(fds.data(), fds.size(), timeoutMs);
     if (n < 0) {
-        if (errno == EINTR) return false;
-        throw std::system_error(errno, std::generic_category(), "poll");
+        const int error = LastSocketError();
+        if (error == kInterrupted) return false;
+        throw std::system_error(error, std::generic_category(), "poll");
     }
     bool dispatched = false;
     for (std::size_t i = 0; i < fds.size() && n > 0; ++i) {
@@ -72,12 +70,7 @@ bool PollPump::DispatchReady(int timeoutMs) {
         // A callback may have dropped or replaced any registration meanwhile.
         auto it = watchers_.find(fds[i].fd);
         if (it == watchers_.end() || it->second.serial != serials[i]) continue;
-        unsigned ready = 0;
-        // Errors and hang-ups are reported as both, so the owner's own read or
-        // write learns what happened.
-        if (revents & (POLLIN | POLLERR | POLLHUP)) ready |= kReadable;
-        if (revents & (POLLOUT | POLLERR | POLLHUP)) ready |= kWritable;
-        ready &= it->second.wanted;
+        const unsigned ready = ReadyFromPoll(revents, it->second.wanted);
         if (ready == 0) continue;
         auto onReady = it->second.onReady;  // keeps the callback alive if it unwatches itself
         dispatched = true;

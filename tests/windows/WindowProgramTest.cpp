@@ -1,0 +1,222 @@
+// lookout.exe as a Windows user starts it: from a folder with a Japanese name,
+// beside its SERVER.INI, against the demo service. The boxes, indicators and
+// counts are read off the screen, a slot's hint appears under the pointer,
+// and closing the window writes its position back. Every wait is bounded.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "monitor/PageReaders.h"
+#include "monitor/SlotTable.h"
+#include "platform/AtomicFile.h"
+#include "platform/ExePath.h"
+#include "platform/StringList.h"
+#include "platform/windows/WidePath.h"
+#include "tests/support/DemoService.h"
+#include "tests/support/PanelModel.h"
+#include "tests/support/TempDir.h"
+
+namespace lookout::test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kWatchdog = std::chrono::seconds(60);
+
+// What the screen shows in a rectangle, read through GDI.
+class Capture {
+public:
+    explicit Capture(RECT r) : left_(r.left), top_(r.top), width_(r.right - r.left), height_(r.bottom - r.top) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        const HDC screen = ::GetDC(nullptr);
+        const HDC memory = ::CreateCompatibleDC(screen);
+        const HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::BitBlt(memory, 0, 0, width_, height_, screen, left_, top_, SRCCOPY);
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        pixels_.assign(pixels, pixels + static_cast<std::size_t>(width_) * height_);
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        ::ReleaseDC(nullptr, screen);
+    }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    Rgb At(int x, int y) const {
+        const std::uint32_t p = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
+        return Rgb{static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)};
+    }
+    bool Dark(int x, int y) const {
+        const Rgb p = At(x, y);
+        return p.r < 128 && p.g < 128 && p.b < 128;
+    }
+
+private:
+    int left_, top_, width_, height_;
+    std::vector<std::uint32_t> pixels_;
+};
+
+// Polls `found` until it gives a window, the process ends or the watchdog
+// runs out; the pause between looks is a wait on the process.
+template <class Found>
+HWND WaitFor(HANDLE process, Found found) {
+    const auto end = Clock::now() + kWatchdog;
+    while (Clock::now() < end) {
+        if (const HWND window = found()) return window;
+        if (::WaitForSingleObject(process, 20) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+// A visible top-level window of the process other than `except`, titled
+// `title` when that is given.
+HWND WindowOf(DWORD processId, const std::wstring* title, HWND except) {
+    struct Search {
+        DWORD processId;
+        const std::wstring* title;
+        HWND except;
+        HWND found;
+    } search{processId, title, except, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner != s.processId || window == s.except || !::IsWindowVisible(window)) return TRUE;
+            if (s.title) {
+                wchar_t text[256] = {};
+                ::GetWindowTextW(window, text, 256);
+                if (*s.title != text) return TRUE;
+            }
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+POINT ClientOrigin(HWND window) {
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    return origin;
+}
+
+// Whether any row from `top` to before `bottom` holds dark ink.
+bool InkBetween(const Capture& c, int top, int bottom) {
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < c.Width(); ++x) {
+            if (c.Dark(x, y)) return true;
+        }
+    }
+    return false;
+}
+
+TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
+    DemoServiceProcess demo({"--interval", "3600"});
+    PanelModel expected;
+    ReadStatusPage(BodyOf(RawGet(demo.Port(), "/world1/status.txt").bytes), expected);
+    ReadPartyPage(BodyOf(RawGet(demo.Port(), "/world1/party.txt").bytes), expected);
+
+    // The program, its font and its settings in a folder named in Japanese.
+    TempDir temp("lookout-window");
+    const std::string folder = NarrowPath(temp.Path().wstring()) + "\\監視\\";
+    ASSERT_TRUE(::CreateDirectoryW(WidePath(folder).c_str(), nullptr));
+    for (const char* file : {"lookout.exe", "ipagp.ttf"})
+        ASSERT_TRUE(::CopyFileW(WidePath(ExecutableDirectory() + file).c_str(), WidePath(folder + file).c_str(), TRUE));
+    const std::string ini = folder + "SERVER.INI";
+    {
+        const std::string base = demo.BaseUrl();
+        const HANDLE file = ::CreateFileW(WidePath(ini).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        const std::string text = "120\r\n90\r\n" + base + "\r\n" + base + "ipmap/\r\nworld1\r\nkept\r\n";
+        DWORD written = 0;
+        ASSERT_TRUE(::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr));
+        ::CloseHandle(file);
+    }
+
+    const std::wstring program = WidePath(folder + "lookout.exe");
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &process));
+    ::CloseHandle(process.hThread);
+    struct Ender {
+        HANDLE process;
+        ~Ender() {
+            ::TerminateProcess(process, 1);
+            ::WaitForSingleObject(process, INFINITE);
+            ::CloseHandle(process);
+        }
+    } ender{process.hProcess};
+
+    // The caption of a finished first refresh, its Japanese unit included.
+    const std::wstring caption = L"Lookout 050504 (3600\u79D2/world1)";
+    const HWND window = WaitFor(process.hProcess, [&] { return WindowOf(process.dwProcessId, &caption, nullptr); });
+    ASSERT_NE(window, nullptr) << "no window with the caption of a finished refresh";
+    const POINT origin = ClientOrigin(window);
+    EXPECT_EQ(origin.x, 120);
+    EXPECT_EQ(origin.y, 90);
+
+    const Capture shot(RECT{origin.x, origin.y, origin.x + 600, origin.y + 64});
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        const SlotDef& def = kSlots[i];
+        const SlotState& slot = expected.slots[i];
+        SCOPED_TRACE(std::string(def.key) + " " + slot.count1);
+        EXPECT_EQ(shot.At(def.left + 37, def.top + 29), slot.box) << "box fill";
+        if (def.game) {
+            EXPECT_EQ(shot.At(def.left + kPartyLeft + 4, def.top + kIndicatorTop + 4), slot.party);
+            EXPECT_EQ(shot.At(def.left + kGuildLeft + 4, def.top + kIndicatorTop + 4), slot.guild);
+        }
+        // Counts were drawn, and a long first count reaches where "0/0" does not.
+        int inkRight = -1;
+        for (int x = def.left + kLabelLeft; x < def.left + kBoxWidth - 1; ++x) {
+            for (int y = def.top + kCount1Top; y < def.top + kCount1Top + 9; ++y) {
+                if (shot.Dark(x, y)) inkRight = x;
+            }
+        }
+        EXPECT_GT(inkRight, def.left + kLabelLeft) << "no first count";
+        if (!def.game && slot.count1.size() >= 7) {
+            EXPECT_GT(inkRight, def.left + 26);
+        }
+    }
+
+    // The pointer resting on Game01's box shows its hint: the address, then
+    // lines of Japanese map names (that Japanese draws at all is the font
+    // test's to prove).
+    const SlotDef& game01 = kSlots[kFirstGameSlot];
+    ASSERT_TRUE(::SetCursorPos(origin.x + game01.left + 12, origin.y + game01.top + 28));
+    const HWND hint = WaitFor(process.hProcess, [&] { return WindowOf(process.dwProcessId, nullptr, window); });
+    ASSERT_NE(hint, nullptr) << "no hint";
+    RECT hintRect{};
+    ::GetWindowRect(hint, &hintRect);
+    const Capture shown(hintRect);
+    EXPECT_GT(shown.Height(), 2 * 12);
+    EXPECT_TRUE(InkBetween(shown, 0, shown.Height() / 4)) << "no first line";
+    EXPECT_TRUE(InkBetween(shown, shown.Height() * 3 / 4, shown.Height())) << "no last line";
+    ::SetCursorPos(0, 0);
+
+    // Moved, then closed: the new position goes into SERVER.INI, the rest
+    // comes back as it was.
+    RECT frame{};
+    ::GetWindowRect(window, &frame);
+    ASSERT_TRUE(::SetWindowPos(window, nullptr, frame.left + 30, frame.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
+    const POINT moved = ClientOrigin(window);
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0) << "the program did not end";
+    const StringList lines(ReadWholeFile(ini));
+    ASSERT_EQ(lines.Count(), 6u);
+    EXPECT_EQ(lines.At(0), std::to_string(moved.x));
+    EXPECT_EQ(lines.At(1), std::to_string(moved.y));
+    EXPECT_EQ(lines.At(2), demo.BaseUrl());
+    EXPECT_EQ(lines.At(5), "kept");
+}
+
+}  // namespace
+}  // namespace lookout::test

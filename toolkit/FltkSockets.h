@@ -1,0 +1,24 @@
+#pragma once
+// How FLTK's loop learns that a watched socket is ready, for FltkPump: by
+// Fl::add_fd on POSIX systems. On Windows FLTK polls such sockets every
+// millisecond, so there a thread of ours waits in WSAPoll and wakes the loop
+// with Fl::awake. Either way onReady runs on the GUI thread, from Fl::wait.
+#include <functional>
+#include <memory>
+
+#include "platform/SocketHandle.h"
+
+namespace lookout {
+
+class FltkSockets {
+public:
+    // afterDispatch runs after each onReady call.
+    static std::unique_ptr<FltkSockets> Make(std::function<void()> afterDispatch);
+    virtual ~FltkSockets() = default;
+
+    // As Pump::Watch and Pump::Unwatch.
+    virtual void Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) = 0;
+    virtual void Unwatch(SocketHandle socket) = 0;
+};
+
+}  // namespace lookout
