@@ -4,8 +4,7 @@
 
 namespace lookout {
 
-SignalPipe::SignalPipe(Pump& pump, std::function<void(int signal)> onSignal)
-    : SignalPipe() {
+SignalPipe::SignalPipe(Pump& pump, std::function<void(int signal)> onSignal) : SignalPipe() {
     pump_ = &pump;
     onSignal_ = std::move(onSignal);
     pump.Watch(fds_[0], kReadable, [this](unsigned) { Drain(); });

@@ -6,7 +6,7 @@
 namespace lookout {
 
 #ifdef _WIN32
-using SocketHandle = std::uintptr_t;  // SOCKET
+using SocketHandle = std::uintptr_t;                         // SOCKET
 inline constexpr SocketHandle kNoSocket = ~SocketHandle{0};  // INVALID_SOCKET
 #else
 using SocketHandle = int;

@@ -18,8 +18,8 @@ void WritePortFile(const std::string& path, int port) {
     if (file == INVALID_HANDLE_VALUE)
         throw Exception("cannot write " + path + ": error " + std::to_string(::GetLastError()));
     DWORD written = 0;
-    const bool ok = ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                    written == text.size();
+    const bool ok =
+        ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
     const bool closed = ::CloseHandle(file) != 0;
     // Moved into place whole, over an earlier run's file.
     if (!ok || !closed || !::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {

@@ -88,17 +88,16 @@ HANDLE CreateTemporary(const std::wstring& stem, DWORD attributes, std::wstring&
 
 // Writes a temporary beside the target and moves it over the target. False
 // when the folder takes no new file from this process: nothing has changed.
-bool ReplaceByRename(const std::wstring& target, const std::wstring& folder, const std::wstring& name,
-                     DWORD attributes, const std::string& bytes, const std::string& path) {
+bool ReplaceByRename(const std::wstring& target, const std::wstring& folder, const std::wstring& name, DWORD attributes,
+                     const std::string& bytes, const std::string& path) {
     std::wstring temp;
     Handle file(CreateTemporary(folder + name + std::wstring(kTemporaryInfix), attributes, temp, path));
     if (!file.Valid()) return false;
     // The file is closed before the move, which Windows refuses for a file
     // that is open without delete sharing.
-    const bool written = WriteAll(file.get(), bytes.data(), bytes.size()) && ::FlushFileBuffers(file.get()) &&
-                         file.Close();
-    if (!written ||
-        !::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const bool written =
+        WriteAll(file.get(), bytes.data(), bytes.size()) && ::FlushFileBuffers(file.get()) && file.Close();
+    if (!written || !::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ::DeleteFileW(temp.c_str());
         Fail(path);
     }
@@ -116,8 +115,8 @@ void WriteInPlace(const std::wstring& target, const std::string& bytes, const st
 
 // What a replacement takes over of its file's attributes.
 DWORD KeptAttributes(DWORD attributes) {
-    attributes &= FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    attributes &=
+        FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     return attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
 }
 
@@ -178,8 +177,8 @@ void PublishFile(const std::string& path, const std::string& bytes) {
     const std::wstring name = target.substr(slash + 1);
     // An existing file keeps its attributes; a link in its place is replaced.
     const DWORD existing = ::GetFileAttributesW(target.c_str());
-    const bool file = existing != INVALID_FILE_ATTRIBUTES &&
-                      !(existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+    const bool file =
+        existing != INVALID_FILE_ATTRIBUTES && !(existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
     const DWORD attributes = file ? KeptAttributes(existing) : FILE_ATTRIBUTE_NORMAL;
     RemoveStaleTemporaries(folder, name);
     if (!ReplaceByRename(target, folder, name, attributes, bytes, path)) Fail(path);

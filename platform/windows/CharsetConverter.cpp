@@ -51,8 +51,7 @@ struct CharsetConverter::Pair {
     }
 };
 
-CharsetConverter::CharsetConverter(const char* to, const char* from)
-    : pair_(new Pair{CodePage(to), CodePage(from)}) {
+CharsetConverter::CharsetConverter(const char* to, const char* from) : pair_(new Pair{CodePage(to), CodePage(from)}) {
     if (pair_->to == 0 || pair_->from == 0 || !::IsValidCodePage(pair_->to) || !::IsValidCodePage(pair_->from))
         throw Exception(std::string("Windows cannot convert ") + from + " to " + to);
 }

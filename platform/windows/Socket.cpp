@@ -91,8 +91,7 @@ bool SocketPair(SocketHandle pair[2]) {
     sockaddr_in clientName{}, serverPeer{};
     int clientLength = sizeof clientName, peerLength = sizeof serverPeer;
     const bool made =
-        ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        ::listen(listener, 1) == 0 &&
+        ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && ::listen(listener, 1) == 0 &&
         ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) == 0 &&
         (client = ::WSASocketW(AF_INET, SOCK_STREAM, 0, nullptr, 0, WSA_FLAG_NO_HANDLE_INHERIT)) != INVALID_SOCKET &&
         ::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,16 +63,15 @@ private:
     std::vector<std::uint32_t> pixels_;
 };
 
-// Polls `found` until it gives a window, the process ends or the watchdog
-// runs out; the pause between looks is a wait on the process.
-template <class Found>
-HWND WaitFor(HANDLE process, Found found) {
+// Polls `done` until it holds, the process ends or the watchdog runs out;
+// the pause between looks is a wait on the process.
+bool WaitUntil(HANDLE process, const std::function<bool()>& done) {
     const auto end = Clock::now() + kWatchdog;
     while (Clock::now() < end) {
-        if (const HWND window = found()) return window;
-        if (::WaitForSingleObject(process, 20) == WAIT_OBJECT_0) return nullptr;
+        if (done()) return true;
+        if (::WaitForSingleObject(process, 20) == WAIT_OBJECT_0) return false;
     }
-    return nullptr;
+    return false;
 }
 
 // A visible top-level window of the process other than `except`, titled
@@ -156,15 +156,29 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
         }
     } ender{process.hProcess};
 
-    // The caption of a finished first refresh, its Japanese unit included.
+    // The normal caption, its Japanese unit included, once the status page
+    // has been read; then the party page's indicators.
     const std::wstring caption = L"Lookout 050504 (3600\u79D2/world1)";
-    const HWND window = WaitFor(process.hProcess, [&] { return WindowOf(process.dwProcessId, &caption, nullptr); });
-    ASSERT_NE(window, nullptr) << "no window with the caption of a finished refresh";
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil(process.hProcess, [&] {
+        return (window = WindowOf(process.dwProcessId, &caption, nullptr));
+    })) << "no window with the caption of a finished refresh";
     const POINT origin = ClientOrigin(window);
     EXPECT_EQ(origin.x, 120);
     EXPECT_EQ(origin.y, 90);
+    std::optional<Capture> seen;
+    const auto showsPages = [&] {
+        seen.emplace(RECT{origin.x, origin.y, origin.x + 600, origin.y + 64});
+        for (std::size_t i = kFirstGameSlot; i < kSlotCount; ++i) {
+            const SlotDef& def = kSlots[i];
+            if (seen->At(def.left + kGuildLeft + 4, def.top + kIndicatorTop + 4) != expected.slots[i].guild)
+                return false;
+        }
+        return true;
+    };
+    WaitUntil(process.hProcess, showsPages);
 
-    const Capture shot(RECT{origin.x, origin.y, origin.x + 600, origin.y + 64});
+    const Capture& shot = *seen;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         const SlotDef& def = kSlots[i];
         const SlotState& slot = expected.slots[i];
@@ -192,8 +206,9 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
     // test's to prove).
     const SlotDef& game01 = kSlots[kFirstGameSlot];
     ASSERT_TRUE(::SetCursorPos(origin.x + game01.left + 12, origin.y + game01.top + 28));
-    const HWND hint = WaitFor(process.hProcess, [&] { return WindowOf(process.dwProcessId, nullptr, window); });
-    ASSERT_NE(hint, nullptr) << "no hint";
+    HWND hint = nullptr;
+    ASSERT_TRUE(WaitUntil(process.hProcess, [&] { return (hint = WindowOf(process.dwProcessId, nullptr, window)); }))
+        << "no hint";
     RECT hintRect{};
     ::GetWindowRect(hint, &hintRect);
     const Capture shown(hintRect);

@@ -57,8 +57,8 @@ public:
     void Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) override {
         {
             const std::lock_guard lock(mutex_);
-            watchers_[socket] = Watcher{wanted, nextSerial_++,
-                                        std::make_shared<std::function<void(unsigned)>>(std::move(onReady))};
+            watchers_[socket] =
+                Watcher{wanted, nextSerial_++, std::make_shared<std::function<void(unsigned)>>(std::move(onReady))};
         }
         Wake();
     }

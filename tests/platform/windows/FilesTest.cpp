@@ -41,8 +41,8 @@ TEST_F(WindowsFiles, RewriteReplacesTheFileKeepsItsAttributesAndClearsStaleTempo
     const std::string stale = path_ + ".tmp-abc123", held = path_ + ".tmp-def456";
     Write(stale, "half");
     Write(held, "half");
-    const HANDLE holder = ::CreateFileW(WidePath(held).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE holder =
+        ::CreateFileW(WidePath(held).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
 
     RewriteFile(path_, std::string("new\0bytes", 9));

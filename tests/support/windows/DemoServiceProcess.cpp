@@ -66,8 +66,8 @@ DemoServiceProcess::DemoServiceProcess(std::vector<std::string> args, std::chron
     child_->output = ::CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED,
                                         PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    const HANDLE childEnd = ::CreateFileW(pipeName.c_str(), GENERIC_WRITE, 0, &inherited, OPEN_EXISTING,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE childEnd =
+        ::CreateFileW(pipeName.c_str(), GENERIC_WRITE, 0, &inherited, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     child_->readDone = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (child_->output == INVALID_HANDLE_VALUE || childEnd == INVALID_HANDLE_VALUE || !child_->readDone)
         throw std::runtime_error("no pipe for the demo service's output");
