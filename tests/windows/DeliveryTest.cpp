@@ -6,6 +6,7 @@
 // LOOKOUT_SETUP and LOOKOUT_PORTABLE.
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstdlib>
@@ -151,6 +152,9 @@ TEST_F(Delivery, InstalledCopyKeepsItsSettingsUnderAppData) {
     EXPECT_EQ(UninstallValue(L"DisplayVersion"), L"0.50504");
     EXPECT_EQ(UninstallValue(L"Publisher"), L"Lookout developers");
     EXPECT_EQ(UninstallValue(L"DisplayIcon"), (folder / L"lookout.exe").wstring());
+    HICON icon = nullptr;
+    EXPECT_EQ(::ExtractIconExW((folder / L"lookout.exe").c_str(), 0, &icon, nullptr, 1), 1u) << "no icon";
+    if (icon) ::DestroyIcon(icon);
 
     // The site default as an administrator sets it; then three first starts
     // at once each find the whole copy.
