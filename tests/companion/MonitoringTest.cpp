@@ -6,14 +6,12 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <grp.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <pwd.h>
 #include <signal.h>
 #include <sys/inotify.h>
 #include <sys/syscall.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "demo/Listener.h"
 #include "monitor/SlotTable.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/TempDir.h"
@@ -216,15 +215,7 @@ TEST_F(Monitoring, NodeExporterServesTheCheckedMetricsFile) {
     EXPECT_EQ(promtool.Output(), "");
 
     // A free port of the loopback for node exporter.
-    const int probe = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(bind(probe, reinterpret_cast<sockaddr*>(&address), length), 0);
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    close(probe);
-    const int port = ntohs(address.sin_port);
+    const int port = demo::Listener(0).Port();
 
     Program exporter({"/usr/bin/prometheus-node-exporter", "--collector.disable-defaults", "--collector.textfile",
                       "--collector.textfile.directory=" + dir.string(),

@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +14,7 @@
 #include <fstream>
 
 #include "FakeNotifications.h"
+#include "demo/Listener.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/TempDir.h"
 
@@ -172,20 +171,13 @@ TEST_F(ProgramTest, DemoServiceGivesTheTableAndTheJson) {
 
 TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {
     // A service that takes the connection and never answers.
-    const int listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), length), 0);
-    ASSERT_EQ(listen(listener, 4), 0);
-    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
-    const std::string config = Settings(Lines("http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/"));
+    const demo::Listener listener(0);
+    const std::string config = Settings(Lines("http://127.0.0.1:" + std::to_string(listener.Port()) + "/"));
     int connection = -1;
     const Outcome outcome = RunStatus({"--config", config, "--watch"}, [&](pid_t pid) {
-        pollfd ready{listener, POLLIN, 0};
+        pollfd ready{listener.Fd(), POLLIN, 0};
         ASSERT_EQ(poll(&ready, 1, 10000), 1) << "no fetch came";
-        connection = accept(listener, nullptr, nullptr);
+        connection = accept(listener.Fd(), nullptr, nullptr);
         std::string request;
         char buffer[1024];
         for (ssize_t n; request.find("\r\n\r\n") == std::string::npos && (n = read(connection, buffer, sizeof buffer)) > 0;)
@@ -195,7 +187,6 @@ TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {
     EXPECT_TRUE(WIFSIGNALED(outcome.status) && WTERMSIG(outcome.status) == SIGTERM) << outcome.status;
     EXPECT_EQ(outcome.out + outcome.err, "");
     close(connection);
-    close(listener);
 }
 
 TEST_F(ProgramTest, TimeoutBoundsTheRunAndSidePagesNeverCostTheStatusPage) {

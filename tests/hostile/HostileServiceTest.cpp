@@ -40,6 +40,9 @@ protected:
         bool checked = false;
         WhenReady during([&] { return window.Http().Busy(); },
                          [&] {
+                             // A fetch can begin before the window is mapped; a
+                             // click sent then goes to the root window.
+                             ASSERT_TRUE(WaitExposed(window));
                              const auto start = Clock::now();
                              window.redraw();
                              const std::string click = "xdotool mousemove " +
