@@ -35,21 +35,25 @@ void RewriteFile(const std::string& path, const std::string& bytes);
 // takes no new file included.
 void PublishFile(const std::string& path, const std::string& bytes);
 
-#ifndef _WIN32
-// For an installed copy's per-user settings; Windows copies are portable so
-// far and keep their file next to the program.
+// For an installed copy's per-user settings.
 
-// Creates the folder and each missing parent (mode 0700, as for a user's
-// configuration folders); one that appears meanwhile is fine. Raises
-// EFileError naming the folder when one cannot be made.
+// Whether nothing at all is at path: no file, no folder, not even a link that
+// leads nowhere. False when the system cannot tell (no access).
+bool NothingAt(const std::string& path);
+
+// Creates the folder and each missing parent (on POSIX systems mode 0700, as
+// for a user's configuration folders; on Windows with the parent's access
+// list, which under %APPDATA% is the user's alone); one that appears
+// meanwhile is fine. Raises EFileError naming the folder when one cannot be
+// made.
 void MakeDirectories(const std::string& directory);
 
 // Puts a file holding `bytes` at path unless something is there already. The
 // file appears whole or not at all: it is written and flushed under a name of
-// this process's own, then hard-linked into place, which fails rather than
-// replace. Returns false when another file was there first. Raises EFileError
+// this process's own, then moved into place by a call that fails rather than
+// replace (a hard link on POSIX systems, MoveFileExW without replacing on
+// Windows). Returns false when another file was there first. Raises EFileError
 // naming path when the file cannot be made.
 bool CreateFileOnce(const std::string& path, const std::string& bytes);
-#endif
 
 }  // namespace lookout

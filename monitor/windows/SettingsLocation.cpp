@@ -1,14 +1,27 @@
-// Every Windows copy is portable: SERVER.INI lives next to the program.
 #include "monitor/SettingsLocation.h"
 
+#include <windows.h>
+#include <shlobj.h>
+
+#include "platform/AtomicFile.h"
+#include "platform/Exception.h"
 #include "platform/ExePath.h"
+#include "platform/Messages.h"
+#include "platform/windows/WidePath.h"
 
 namespace lookout {
 
-std::string SettingsPath() { return ExecutableDirectory() + "SERVER.INI"; }
+std::string UserSettingsDirectory() {
+    // SHGetFolderPathW needs no COM allocator (ole32), which lookout-status
+    // does not otherwise link; it answers as SHGetKnownFolderPath does.
+    wchar_t folder[MAX_PATH];
+    if (::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK)
+        throw EFileError(messages::FileCannotOpen("%APPDATA%"));
+    return NarrowPath(folder) + "\\Lookout\\";
+}
 
-std::string SettingsPathToRead() { return SettingsPath(); }
+std::string SiteSettingsPath() { return ExecutableDirectory() + "SERVER-DEFAULT.INI"; }
 
-void ProvideUserSettings() {}
+bool RunsInstalled() { return !NothingAt(SiteSettingsPath()); }
 
 }  // namespace lookout

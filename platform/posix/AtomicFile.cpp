@@ -173,6 +173,11 @@ void PublishFile(const std::string& path, const std::string& bytes) {
     if (!ReplaceByRename(path, folder, name, st, bytes, path)) Fail(path);
 }
 
+bool NothingAt(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
 void MakeDirectories(const std::string& directory) {
     // Each prefix ending before a '/', then the whole path.
     for (std::size_t end = directory.find('/', 1);; end = directory.find('/', end + 1)) {

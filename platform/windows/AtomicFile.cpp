@@ -184,4 +184,58 @@ void PublishFile(const std::string& path, const std::string& bytes) {
     if (!ReplaceByRename(target, folder, name, attributes, bytes, path)) Fail(path);
 }
 
+bool NothingAt(const std::string& path) {
+    // The attributes of a link itself, not of where it leads.
+    if (::GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+namespace {
+
+// Makes the folder, its missing parents first. Parents that exist are never
+// made, so a share's root (\\server\share) needs no special case.
+void MakeFolder(const std::wstring& folder, const std::string& directory) {
+    if (::CreateDirectoryW(folder.c_str(), nullptr)) return;
+    DWORD error = ::GetLastError();
+    const std::size_t slash = folder.find_last_of(L"\\/");
+    if (error == ERROR_PATH_NOT_FOUND && slash != std::wstring::npos && slash > 0) {
+        MakeFolder(folder.substr(0, slash), directory);
+        if (::CreateDirectoryW(folder.c_str(), nullptr)) return;
+        error = ::GetLastError();
+    }
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    if (error != ERROR_ALREADY_EXISTS || attributes == INVALID_FILE_ATTRIBUTES ||
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        Fail(directory);
+}
+
+}  // namespace
+
+void MakeDirectories(const std::string& directory) {
+    std::wstring folder = WidePath(directory);
+    while (folder.size() > 1 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+    MakeFolder(folder, directory);
+}
+
+bool CreateFileOnce(const std::string& path, const std::string& bytes) {
+    // The process id keeps simultaneous creators apart; a file of that name is
+    // a leftover of an earlier process that ended half-way.
+    const std::wstring target = WidePath(path);
+    const std::wstring temp = target + L".new-" + std::to_wstring(::GetCurrentProcessId());
+    ::DeleteFileW(temp.c_str());
+    Handle file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) Fail(path);
+    const bool written =
+        WriteAll(file.get(), bytes.data(), bytes.size()) && ::FlushFileBuffers(file.get()) && file.Close();
+    // Without MOVEFILE_REPLACE_EXISTING the move refuses to replace what
+    // another start put there first.
+    const bool moved = written && ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    const DWORD error = ::GetLastError();
+    if (moved) return true;
+    ::DeleteFileW(temp.c_str());
+    if (written && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) return false;
+    Fail(path);
+}
+
 }  // namespace lookout

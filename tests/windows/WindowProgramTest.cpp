@@ -5,12 +5,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "monitor/PageReaders.h"
 #include "monitor/SlotTable.h"
@@ -21,91 +17,10 @@
 #include "tests/support/DemoService.h"
 #include "tests/support/PanelModel.h"
 #include "tests/support/TempDir.h"
+#include "tests/windows/ProgramWindow.h"
 
 namespace lookout::test {
 namespace {
-
-using Clock = std::chrono::steady_clock;
-constexpr auto kWatchdog = std::chrono::seconds(60);
-
-// What the screen shows in a rectangle, read through GDI.
-class Capture {
-public:
-    explicit Capture(RECT r) : left_(r.left), top_(r.top), width_(r.right - r.left), height_(r.bottom - r.top) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        const HDC screen = ::GetDC(nullptr);
-        const HDC memory = ::CreateCompatibleDC(screen);
-        const HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        const HGDIOBJ old = ::SelectObject(memory, bitmap);
-        ::BitBlt(memory, 0, 0, width_, height_, screen, left_, top_, SRCCOPY);
-        const auto* pixels = static_cast<const std::uint32_t*>(bits);
-        pixels_.assign(pixels, pixels + static_cast<std::size_t>(width_) * height_);
-        ::SelectObject(memory, old);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(memory);
-        ::ReleaseDC(nullptr, screen);
-    }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    Rgb At(int x, int y) const {
-        const std::uint32_t p = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
-        return Rgb{static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)};
-    }
-    bool Dark(int x, int y) const {
-        const Rgb p = At(x, y);
-        return p.r < 128 && p.g < 128 && p.b < 128;
-    }
-
-private:
-    int left_, top_, width_, height_;
-    std::vector<std::uint32_t> pixels_;
-};
-
-// Polls `done` until it holds, the process ends or the watchdog runs out;
-// the pause between looks is a wait on the process.
-bool WaitUntil(HANDLE process, const std::function<bool()>& done) {
-    const auto end = Clock::now() + kWatchdog;
-    while (Clock::now() < end) {
-        if (done()) return true;
-        if (::WaitForSingleObject(process, 20) == WAIT_OBJECT_0) return false;
-    }
-    return false;
-}
-
-// A visible top-level window of the process other than `except`, titled
-// `title` when that is given.
-HWND WindowOf(DWORD processId, const std::wstring* title, HWND except) {
-    struct Search {
-        DWORD processId;
-        const std::wstring* title;
-        HWND except;
-        HWND found;
-    } search{processId, title, except, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId || window == s.except || !::IsWindowVisible(window)) return TRUE;
-            if (s.title) {
-                wchar_t text[256] = {};
-                ::GetWindowTextW(window, text, 256);
-                if (*s.title != text) return TRUE;
-            }
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-POINT ClientOrigin(HWND window) {
-    POINT origin{0, 0};
-    ::ClientToScreen(window, &origin);
-    return origin;
-}
 
 // Whether any row from `top` to before `bottom` holds dark ink.
 bool InkBetween(const Capture& c, int top, int bottom) {
@@ -139,30 +54,15 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
         ::CloseHandle(file);
     }
 
-    const std::wstring program = WidePath(folder + "lookout.exe");
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                 &startup, &process));
-    ::CloseHandle(process.hThread);
-    struct Ender {
-        HANDLE process;
-        ~Ender() {
-            ::TerminateProcess(process, 1);
-            ::WaitForSingleObject(process, INFINITE);
-            ::CloseHandle(process);
-        }
-    } ender{process.hProcess};
+    const Process process(WidePath(folder + "lookout.exe"));
+    ASSERT_TRUE(process.Started());
 
     // The normal caption, its Japanese unit included, once the status page
     // has been read; then the party page's indicators.
     const std::wstring caption = L"Lookout 050504 (3600\u79D2/world1)";
     HWND window = nullptr;
-    ASSERT_TRUE(WaitUntil(process.hProcess, [&] {
-        return (window = WindowOf(process.dwProcessId, &caption, nullptr));
-    })) << "no window with the caption of a finished refresh";
+    ASSERT_TRUE(WaitUntil(process.Handle(), [&] { return (window = WindowOf(process.Id(), &caption, nullptr)); }))
+        << "no window with the caption of a finished refresh";
     const POINT origin = ClientOrigin(window);
     EXPECT_EQ(origin.x, 120);
     EXPECT_EQ(origin.y, 90);
@@ -176,7 +76,7 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
         }
         return true;
     };
-    WaitUntil(process.hProcess, showsPages);
+    WaitUntil(process.Handle(), showsPages);
 
     const Capture& shot = *seen;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
@@ -207,7 +107,7 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
     const SlotDef& game01 = kSlots[kFirstGameSlot];
     ASSERT_TRUE(::SetCursorPos(origin.x + game01.left + 12, origin.y + game01.top + 28));
     HWND hint = nullptr;
-    ASSERT_TRUE(WaitUntil(process.hProcess, [&] { return (hint = WindowOf(process.dwProcessId, nullptr, window)); }))
+    ASSERT_TRUE(WaitUntil(process.Handle(), [&] { return (hint = WindowOf(process.Id(), nullptr, window)); }))
         << "no hint";
     RECT hintRect{};
     ::GetWindowRect(hint, &hintRect);
@@ -224,7 +124,7 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
     ASSERT_TRUE(::SetWindowPos(window, nullptr, frame.left + 30, frame.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
     const POINT moved = ClientOrigin(window);
     ::PostMessageW(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0) << "the program did not end";
+    ASSERT_EQ(process.Wait(30000), 0) << "the program did not end";
     const StringList lines(ReadWholeFile(ini));
     ASSERT_EQ(lines.Count(), 6u);
     EXPECT_EQ(lines.At(0), std::to_string(moved.x));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The console programs under Wine, driven as from a terminal: lookout-status
-# reads the demo service's pages and says --notify is not there, and both end
+# reads the demo service's pages, writes UTF-8 into a pipe, names Windows'
+# folders in --help and says --notify is not there, and both end
 # at Ctrl+C, which Wine hands a program when it gets SIGINT. Every wait is a
 # bounded read of the program's own output, never a sleep.
 #   consoles.sh WINE BIN
@@ -33,11 +34,16 @@ port=$(sed -n 's|.*http://127.0.0.1:\([0-9]*\)/.*|\1|p' <<< "$ready")
 printf '0\r\n0\r\nhttp://127.0.0.1:%s/\r\nhttp://127.0.0.1:%s/ipmap/\r\nworld1\r\n' "$port" "$port" > "$work/SERVER.INI"
 config="Z:${work//\//\\}\\SERVER.INI"
 
-# One refresh as JSON; the exit status tells the servers' health (0 to 2).
+# One refresh as JSON, into a pipe; the exit status tells the servers' health
+# (0 to 2). Login's hint, Japanese, arrives as UTF-8 bytes.
 status=0
-"$wine" "$bin/lookout-status.exe" --config "$config" --json > "$work/json" || status=$?
+"$wine" "$bin/lookout-status.exe" --config "$config" --json | cat > "$work/json" || status=$?
 [ "$status" -le 2 ] || fail "lookout-status --json ended with $status"
 grep -q '"GameServer15"' "$work/json" || fail "no GameServer15 in the JSON"
+LC_ALL=C grep -q 'ログイン認証' "$work/json" || fail "Login's hint is not ログイン認証 in UTF-8"
+
+"$wine" "$bin/lookout-status.exe" --help | grep -qF '%APPDATA%\Lookout\SERVER.INI' ||
+  fail "--help names no installed copy's SERVER.INI"
 
 status=0
 "$wine" "$bin/lookout-status.exe" --config "$config" --notify 2> "$work/notify" || status=$?
