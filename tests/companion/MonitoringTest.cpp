@@ -22,6 +22,7 @@
 #include "demo/Listener.h"
 #include "monitor/SlotTable.h"
 #include "tests/support/DemoService.h"
+#include "tests/support/MsLeft.h"
 #include "tests/support/TempDir.h"
 
 namespace lookout {
@@ -31,9 +32,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-int MsLeft(Clock::time_point deadline) {
-    return int(std::max<long long>(0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count()));
-}
+using test::MsLeft;
 
 // A program as a child that dies with the test (and is stopped at the end of
 // its scope), its stdout and stderr read together.

@@ -16,6 +16,7 @@
 #include "FakeNotifications.h"
 #include "demo/Listener.h"
 #include "tests/support/DemoService.h"
+#include "tests/support/MsLeft.h"
 #include "tests/support/TempDir.h"
 
 namespace lookout {
@@ -86,8 +87,8 @@ private:
     // One read from either output; false once both ended or the time is up.
     bool ReadSome(std::chrono::steady_clock::time_point deadline) {
         if (fds_[0].fd < 0 && fds_[1].fd < 0) return false;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left <= 0ms || poll(fds_, 2, int(left.count())) <= 0) return false;
+        const int left = test::MsLeft(deadline);
+        if (left <= 0 || poll(fds_, 2, left) <= 0) return false;
         std::string* into[] = {&outcome_.out, &outcome_.err};
         for (int i = 0; i < 2; ++i) {
             if (fds_[i].fd < 0 || !fds_[i].revents) continue;

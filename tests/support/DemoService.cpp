@@ -4,17 +4,13 @@
 #include <stdexcept>
 
 #include "platform/LoopbackAddress.h"
+#include "tests/support/MsLeft.h"
 
 namespace lookout::test {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-int MsLeft(Clock::time_point end) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
 
 // The exchange on a non-blocking socket the caller closes.
 RawReply Exchange(SocketHandle fd, int port, std::string_view request, Clock::time_point end,

@@ -8,19 +8,11 @@
 #include "platform/ExePath.h"
 #include "platform/windows/WidePath.h"
 #include "tests/support/DemoService.h"
+#include "tests/support/MsLeft.h"
 
 namespace lookout::test {
 
-namespace {
-
 using Clock = std::chrono::steady_clock;
-
-DWORD MsLeft(Clock::time_point end) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
-    return left > 0 ? static_cast<DWORD>(left) : 0;
-}
-
-}  // namespace
 
 struct DemoServiceProcess::Child {
     PROCESS_INFORMATION process{};
