@@ -82,11 +82,11 @@ void Resolver::OnAddrInfo(void* arg, int status, int, ares_addrinfo* result) {
 void Resolver::OnSocketState(void* data, ares_socket_t fd, int readable, int writable) {
     auto* self = static_cast<Resolver*>(data);
     if (!readable && !writable) {
-        self->pump_.Unwatch(fd);
+        self->watches_.erase(fd);
         return;
     }
     const unsigned wanted = (readable ? kReadable : 0u) | (writable ? kWritable : 0u);
-    self->pump_.Watch(fd, wanted, [self, fd](unsigned ready) {
+    self->watches_[fd] = self->pump_.Watch(fd, wanted, [self, fd](unsigned ready) {
         self->Process(ready & kReadable ? fd : ARES_SOCKET_BAD, ready & kWritable ? fd : ARES_SOCKET_BAD);
     });
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 
 #include "platform/Pump.h"
 
@@ -45,6 +46,7 @@ private:
     void RearmTimer();
 
     Pump& pump_;
+    std::unordered_map<ares_socket_t, SocketWatch> watches_;  // the channel's sockets
     ares_channel channel_ = nullptr;
     std::uint64_t serial_ = 0;  // of the lookup whose answer is awaited, 0 for none
     Done done_;

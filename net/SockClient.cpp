@@ -52,7 +52,7 @@ int TSockClient::DropSocket() {
     recv_.clear();
     lfScanned_ = 0;
     if (fd_ == kNoSocket) return 0;
-    if (watched_ != 0) pump_.Unwatch(fd_);
+    watch_ = SocketWatch();
     watched_ = 0;
     const int result = lookout::CloseSocket(fd_);
     fd_ = kNoSocket;

@@ -145,8 +145,9 @@ private:
     TTimer deadline_;  // the bound on a whole request
 
     SocketHandle fd_ = kNoSocket;
-    bool fresh_ = false;  // the socket has never been used for a connect
-    unsigned watched_ = 0;
+    bool fresh_ = false;    // the socket has never been used for a connect
+    unsigned watched_ = 0;  // what watch_ waits for
+    SocketWatch watch_;
     std::uint32_t remote_ = 0;  // IPv4, network order
 
     bool connecting_ = false;

@@ -18,10 +18,7 @@ void TSockClient::UpdateWatch() {
         if (connected_ && recv_.size() < kMaxReceive) wanted |= kReadable;
     }
     if (wanted == watched_) return;
-    if (wanted == 0)
-        pump_.Unwatch(fd_);
-    else
-        pump_.Watch(fd_, wanted, [this](unsigned ready) { OnReady(ready); });
+    watch_ = wanted == 0 ? SocketWatch() : pump_.Watch(fd_, wanted, [this](unsigned ready) { OnReady(ready); });
     watched_ = wanted;
 }
 

@@ -5,7 +5,6 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/PollFlags.h"
 #include "platform/Socket.h"
 
 namespace lookout {
@@ -25,12 +24,9 @@ void PollPump::StopTimer(TimerId id) {
     deadlines_.erase(it);
 }
 
-void PollPump::Watch(SocketHandle fd, unsigned wanted, std::function<void(unsigned ready)> onReady) {
-    watchers_[fd] = Watcher{wanted, nextSerial_++,
-                            std::make_shared<std::function<void(unsigned)>>(std::move(onReady))};
+SocketWatch PollPump::Watch(SocketHandle fd, unsigned wanted, std::function<void(unsigned ready)> onReady) {
+    return watches_.Add(fd, wanted, std::move(onReady));
 }
-
-void PollPump::Unwatch(SocketHandle fd) { watchers_.erase(fd); }
 
 void PollPump::WaitOnce() {
     for (;;) {
@@ -40,7 +36,7 @@ void PollPump::WaitOnce() {
             // Rounded up, so that a timer is never polled for before it is due.
             const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
             timeoutMs = ms < 0 ? 0 : static_cast<int>(std::min<long long>(ms, 1 << 30));
-        } else if (watchers_.empty()) {
+        } else if (watches_.Empty()) {
             throw std::logic_error("PollPump::WaitOnce with nothing to wait for");
         }
         const bool fdsDispatched = DispatchReady(timeoutMs);
@@ -52,11 +48,7 @@ void PollPump::WaitOnce() {
 bool PollPump::DispatchReady(int timeoutMs) {
     std::vector<PollEntry> fds;
     std::vector<std::uint64_t> serials;
-    fds.reserve(watchers_.size());
-    for (const auto& [fd, w] : watchers_) {
-        fds.push_back(PollEntry{fd, PollEventsFor(w.wanted), 0});
-        serials.push_back(w.serial);
-    }
+    watches_.List(fds, serials);
     const int n = PollSockets(fds.data(), fds.size(), timeoutMs);
     if (n < 0) {
         const int error = LastSocketError();
@@ -65,16 +57,8 @@ bool PollPump::DispatchReady(int timeoutMs) {
     }
     bool dispatched = false;
     for (std::size_t i = 0; i < fds.size() && n > 0; ++i) {
-        const short revents = fds[i].revents;
-        if (revents == 0) continue;
-        // A callback may have dropped or replaced any registration meanwhile.
-        auto it = watchers_.find(fds[i].fd);
-        if (it == watchers_.end() || it->second.serial != serials[i]) continue;
-        const unsigned ready = ReadyFromPoll(revents, it->second.wanted);
-        if (ready == 0) continue;
-        auto onReady = it->second.onReady;  // keeps the callback alive if it unwatches itself
-        dispatched = true;
-        (*onReady)(ready);
+        // A callback may have ended or replaced any watch meanwhile.
+        if (fds[i].revents != 0 && watches_.Dispatch(fds[i].fd, serials[i], fds[i].revents)) dispatched = true;
     }
     return dispatched;
 }

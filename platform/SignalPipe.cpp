@@ -5,9 +5,8 @@
 namespace lookout {
 
 SignalPipe::SignalPipe(Pump& pump, std::function<void(int signal)> onSignal) : SignalPipe() {
-    pump_ = &pump;
     onSignal_ = std::move(onSignal);
-    pump.Watch(fds_[0], kReadable, [this](unsigned) { Drain(); });
+    watch_ = pump.Watch(fds_[0], kReadable, [this](unsigned) { Drain(); });
 }
 
 void SignalPipe::Drain() {

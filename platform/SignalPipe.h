@@ -31,7 +31,7 @@ public:
 private:
     void Drain();
 
-    Pump* pump_ = nullptr;
+    SocketWatch watch_;
     std::function<void(int)> onSignal_;
     SocketHandle fds_[2] = {kNoSocket, kNoSocket};
     int received_ = 0;

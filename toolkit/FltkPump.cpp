@@ -40,11 +40,9 @@ void FltkPump::OnTimeout(void* data) {
     pump->dispatched_ = true;  // after the call: a nested WaitOnce clears it
 }
 
-void FltkPump::Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) {
-    sockets_->Watch(socket, wanted, std::move(onReady));
+SocketWatch FltkPump::Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) {
+    return sockets_->Watch(socket, wanted, std::move(onReady));
 }
-
-void FltkPump::Unwatch(SocketHandle socket) { sockets_->Unwatch(socket); }
 
 double FltkPump::SecondsToNextTimer() const {
     if (timers_.empty()) return 1e20;

@@ -21,8 +21,7 @@ public:
 
     TimerId StartTimer(std::chrono::milliseconds delay, std::function<void()> onFire) override;
     void StopTimer(TimerId id) override;
-    void Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) override;
-    void Unwatch(SocketHandle socket) override;
+    SocketWatch Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) override;
     void WaitOnce() override;
 
 private:

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/SocketHandle.h"
+#include "platform/SocketWatch.h"
 
 namespace lookout {
 
@@ -16,9 +17,8 @@ public:
     static std::unique_ptr<FltkSockets> Make(std::function<void()> afterDispatch);
     virtual ~FltkSockets() = default;
 
-    // As Pump::Watch and Pump::Unwatch.
-    virtual void Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) = 0;
-    virtual void Unwatch(SocketHandle socket) = 0;
+    // As Pump::Watch.
+    virtual SocketWatch Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) = 0;
 };
 
 }  // namespace lookout

@@ -133,8 +133,9 @@ public:
         return inner.StartTimer(d, std::move(f));
     }
     void StopTimer(TimerId id) override { inner.StopTimer(id); }
-    void Watch(int fd, unsigned w, std::function<void(unsigned)> f) override { inner.Watch(fd, w, std::move(f)); }
-    void Unwatch(int fd) override { inner.Unwatch(fd); }
+    SocketWatch Watch(int fd, unsigned w, std::function<void(unsigned)> f) override {
+        return inner.Watch(fd, w, std::move(f));
+    }
     void WaitOnce() override {
         ++wakeups;
         inner.WaitOnce();

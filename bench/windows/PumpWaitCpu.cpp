@@ -15,11 +15,10 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <unordered_map>
 
 #include "net/HttpClient.h"
-#include "platform/PollFlags.h"
 #include "platform/Socket.h"
+#include "platform/SocketWatches.h"
 #include "toolkit/FltkPump.h"
 
 namespace {
@@ -36,29 +35,22 @@ public:
         return timers_.StartTimer(delay, std::move(onFire));
     }
     void StopTimer(TimerId id) override { timers_.StopTimer(id); }
-    void Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned)> onReady) override {
-        Unwatch(socket);
-        watchers_[socket] = {wanted, std::move(onReady)};
-        Fl::add_fd(socket, (wanted & kReadable ? FL_READ : 0) | (wanted & kWritable ? FL_WRITE : 0), &AddFdPump::OnFd,
-                   this);
-    }
-    void Unwatch(SocketHandle socket) override {
-        if (watchers_.erase(socket)) Fl::remove_fd(socket);
+    SocketWatch Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned)> onReady) override {
+        return watches_.Add(socket, wanted, std::move(onReady));
     }
     void WaitOnce() override { timers_.WaitOnce(); }
 
 private:
-    static void OnFd(FL_SOCKET fd, void* data) {
-        auto* self = static_cast<AddFdPump*>(data);
-        const auto it = self->watchers_.find(fd);
-        if (it == self->watchers_.end()) return;
-        PollEntry entry{it->first, PollEventsFor(it->second.first), 0};
-        if (PollSockets(&entry, 1, 0) <= 0) return;
-        const unsigned ready = ReadyFromPoll(entry.revents, it->second.first);
-        if (ready != 0) it->second.second(ready);
+    void Changed(SocketHandle socket, unsigned wanted) {
+        Fl::remove_fd(socket);
+        if (wanted != 0)
+            Fl::add_fd(socket, (wanted & kReadable ? FL_READ : 0) | (wanted & kWritable ? FL_WRITE : 0),
+                       &AddFdPump::OnFd, this);
     }
+    static void OnFd(FL_SOCKET fd, void* data) { static_cast<AddFdPump*>(data)->watches_.DispatchIfReady(fd); }
+
     FltkPump timers_;
-    std::unordered_map<SocketHandle, std::pair<unsigned, std::function<void(unsigned)>>> watchers_;
+    SocketWatches watches_{[this](SocketHandle socket, unsigned wanted) { Changed(socket, wanted); }};
 };
 
 double ProcessCpuMs() {

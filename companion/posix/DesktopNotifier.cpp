@@ -28,7 +28,7 @@ public:
         Arm();
     }
     ~GlibOnPump() {
-        for (const auto& [fd, events] : watched_) pump_.Unwatch(fd);
+        watched_.clear();
         pump_.StopTimer(timer_);
         g_main_context_release(context_);
         g_main_context_pop_thread_default(context_);
@@ -51,12 +51,13 @@ public:
         std::map<int, unsigned> wanted;
         for (const GPollFD& p : polled_)
             wanted[p.fd] |= (p.events & G_IO_IN ? kReadable : 0u) | (p.events & G_IO_OUT ? kWritable : 0u);
-        for (const auto& [fd, events] : watched_)
-            if (!wanted.count(fd)) pump_.Unwatch(fd);
-        for (const auto& [fd, events] : wanted)
-            if (watched_.count(fd) == 0 || watched_[fd] != events)
-                pump_.Watch(fd, events, [this, fd = fd](unsigned ready) { Dispatch(fd, ready); });
-        watched_ = std::move(wanted);
+        std::erase_if(watched_, [&wanted](const auto& w) { return wanted.count(w.first) == 0; });
+        for (const auto& [fd, events] : wanted) {
+            Watched& w = watched_[fd];
+            if (w.events == events) continue;
+            w.events = events;
+            w.watch = pump_.Watch(fd, events, [this, fd = fd](unsigned ready) { Dispatch(fd, ready); });
+        }
         pump_.StopTimer(std::exchange(timer_, 0));
         if (timeout >= 0)
             timer_ = pump_.StartTimer(std::chrono::milliseconds(timeout), [this] {
@@ -78,7 +79,11 @@ private:
     GMainContext* context_;
     gint priority_ = 0;
     std::vector<GPollFD> polled_;
-    std::map<int, unsigned> watched_;
+    struct Watched {
+        unsigned events = 0;
+        SocketWatch watch;
+    };
+    std::map<int, Watched> watched_;
     TimerService::TimerId timer_ = 0;
 };
 

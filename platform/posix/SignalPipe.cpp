@@ -40,7 +40,7 @@ SignalPipe::SignalPipe() {
 
 SignalPipe::~SignalPipe() {
     for (int i = 0; i < 2; ++i) sigaction(kSignals[i], &g_previous[i], nullptr);
-    if (pump_) pump_->Unwatch(fds_[0]);
+    watch_ = SocketWatch();
     g_writeFd = -1;
     close(fds_[0]);
     close(fds_[1]);

@@ -45,7 +45,7 @@ SignalPipe::SignalPipe() {
 
 SignalPipe::~SignalPipe() {
     ::SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
-    if (pump_) pump_->Unwatch(fds_[0]);
+    watch_ = SocketWatch();
     {
         const std::lock_guard lock(g_mutex);
         g_writeEnd = kNoSocket;

@@ -51,6 +51,7 @@ struct HttpServer::Connection {
     std::string out;
     bool replying = false;
     TimerService::TimerId timer = 0;
+    SocketWatch watch;
 
     ~Connection() { Close(); }
 
@@ -58,13 +59,13 @@ struct HttpServer::Connection {
         if (timer != 0) server.pump_.StopTimer(timer);
         timer = 0;
         if (fd == kNoSocket) return;
-        server.pump_.Unwatch(fd);
+        watch = SocketWatch();
         CloseSocket(fd);
         fd = kNoSocket;
     }
 
     void Watch() {
-        server.pump_.Watch(fd, kReadable | (out.empty() ? 0u : kWritable), [this](unsigned ready) {
+        watch = server.pump_.Watch(fd, kReadable | (out.empty() ? 0u : kWritable), [this](unsigned ready) {
             if (ready & kWritable) Flush();
             if ((ready & kReadable) && fd != kNoSocket) Receive();
         });
@@ -116,12 +117,12 @@ struct HttpServer::Connection {
 HttpServer::HttpServer(Pump& pump, std::vector<Reply> replies) : pump_(pump), replies_(std::move(replies)) {
     listener_ = BoundSocket(SOCK_STREAM, port_);
     ::listen(listener_, 16);
-    pump_.Watch(listener_, kReadable, [this](unsigned) { Accept(); });
+    listening_ = pump_.Watch(listener_, kReadable, [this](unsigned) { Accept(); });
 }
 
 HttpServer::~HttpServer() {
     connections_.clear();
-    pump_.Unwatch(listener_);
+    listening_ = SocketWatch();
     CloseSocket(listener_);
 }
 
@@ -139,11 +140,11 @@ DnsServer::DnsServer(Pump& pump, std::map<std::string, std::string> names, bool 
                      std::chrono::milliseconds delay)
     : pump_(pump), names_(std::move(names)), silent_(silent), delay_(delay) {
     fd_ = BoundSocket(SOCK_DGRAM, port_);
-    pump_.Watch(fd_, kReadable, [this](unsigned) { Answer(); });
+    watch_ = pump_.Watch(fd_, kReadable, [this](unsigned) { Answer(); });
 }
 
 DnsServer::~DnsServer() {
-    pump_.Unwatch(fd_);
+    watch_ = SocketWatch();
     CloseSocket(fd_);
 }
 

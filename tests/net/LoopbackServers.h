@@ -44,6 +44,7 @@ private:
     Pump& pump_;
     std::vector<Reply> replies_;
     SocketHandle listener_ = kNoSocket;
+    SocketWatch listening_;
     int port_ = 0;
     std::vector<std::string> requests_;
     std::vector<std::unique_ptr<Connection>> connections_;
@@ -67,6 +68,7 @@ private:
     bool silent_;
     std::chrono::milliseconds delay_;
     SocketHandle fd_ = kNoSocket;
+    SocketWatch watch_;
     int port_ = 0;
 };
 

@@ -38,29 +38,33 @@ TEST(PollPump, ReadinessAndRegistrationsChangedDuringDispatch) {
     ASSERT_EQ(::send(a.end[1], "x", 1, 0), 1);
     ASSERT_EQ(::send(b.end[1], "y", 1, 0), 1);
     std::vector<int> calls;
-    // Whichever runs first drops the other: that one must not be called.
-    pump.Watch(a.end[0], kReadable, [&](unsigned ready) {
+    SocketWatch watchA, watchB;
+    // Whichever runs first ends both watches: the other must not be called.
+    watchA = pump.Watch(a.end[0], kReadable, [&](unsigned ready) {
         EXPECT_EQ(ready, kReadable);
         calls.push_back(0);
-        pump.Unwatch(a.end[0]);
-        pump.Unwatch(b.end[0]);
+        watchA = SocketWatch();
+        watchB = SocketWatch();
     });
-    pump.Watch(b.end[0], kReadable | kWritable, [&](unsigned ready) {
+    watchB = pump.Watch(b.end[0], kReadable | kWritable, [&](unsigned ready) {
         EXPECT_EQ(ready, kReadable | kWritable);
         calls.push_back(1);
-        pump.Unwatch(a.end[0]);
-        pump.Unwatch(b.end[0]);
+        watchA = SocketWatch();
+        watchB = SocketWatch();
     });
     pump.WaitOnce();
     EXPECT_EQ(calls.size(), 1u);
 
-    // A watch only for writability is not woken by readable data.
+    // A watch only for writability is not woken by readable data, and the end
+    // of the watch it replaced leaves it in place.
     int writable = 0;
-    pump.Watch(a.end[0], kWritable, [&](unsigned ready) {
+    watchA = pump.Watch(a.end[0], kReadable, [&](unsigned) { ADD_FAILURE() << "a replaced watch was called"; });
+    watchB = pump.Watch(a.end[0], kWritable, [&](unsigned ready) {
         EXPECT_EQ(ready, kWritable);
         ++writable;
-        pump.Unwatch(a.end[0]);
+        watchB = SocketWatch();
     });
+    watchA = SocketWatch();
     pump.WaitOnce();
     EXPECT_EQ(writable, 1);
 }

@@ -37,13 +37,14 @@ TEST(FltkPump, WakesOnReadinessAndTellsWhichKind) {
     test::ConnectedPair pair;
     const SocketHandle mine = pair.end[0];
     std::vector<unsigned> seen;
-    pump.Watch(mine, kReadable, [&](unsigned ready) {
+    SocketWatch watch;
+    watch = pump.Watch(mine, kReadable, [&](unsigned ready) {
         seen.push_back(ready);
         char c;
         ASSERT_EQ(::recv(mine, &c, 1, 0), 1);
-        pump.Watch(mine, kWritable, [&](unsigned ready2) {  // narrowed from inside
+        watch = pump.Watch(mine, kWritable, [&](unsigned ready2) {  // narrowed from inside
             seen.push_back(ready2);
-            pump.Unwatch(mine);
+            watch = SocketWatch();
         });
     });
     pump.StartTimer(milliseconds(5), [&] { ASSERT_EQ(::send(pair.end[1], "x", 1, 0), 1); });

@@ -2,10 +2,10 @@
 
 #include <FL/Fl.H>
 
-#include <unordered_map>
+#include <vector>
 
-#include "platform/PollFlags.h"
-#include "platform/Socket.h"
+#include "platform/Pump.h"
+#include "platform/SocketWatches.h"
 
 namespace lookout {
 
@@ -13,48 +13,40 @@ namespace {
 
 class AddFdSockets : public FltkSockets {
 public:
-    explicit AddFdSockets(std::function<void()> afterDispatch) : afterDispatch_(std::move(afterDispatch)) {}
+    explicit AddFdSockets(std::function<void()> afterDispatch)
+        : afterDispatch_(std::move(afterDispatch)),
+          watches_([this](SocketHandle fd, unsigned wanted) { Changed(fd, wanted); }) {}
     ~AddFdSockets() override {
-        for (auto& [fd, w] : watchers_) Fl::remove_fd(fd);
+        std::vector<PollEntry> watched;
+        std::vector<std::uint64_t> serials;
+        watches_.List(watched, serials);
+        for (const PollEntry& p : watched) Fl::remove_fd(p.fd);
     }
 
-    void Watch(SocketHandle fd, unsigned wanted, std::function<void(unsigned ready)> onReady) override {
-        // FLTK only ever widens the events of a known descriptor, so a changed
-        // set is registered afresh.
-        if (watchers_.count(fd)) Fl::remove_fd(fd);
-        int when = 0;
-        if (wanted & kReadable) when |= FL_READ;
-        if (wanted & kWritable) when |= FL_WRITE;
-        watchers_[fd] = Watcher{wanted, std::make_shared<std::function<void(unsigned)>>(std::move(onReady))};
-        Fl::add_fd(fd, when, &AddFdSockets::OnFd, this);
-    }
-
-    void Unwatch(SocketHandle fd) override {
-        if (watchers_.erase(fd)) Fl::remove_fd(fd);
+    SocketWatch Watch(SocketHandle fd, unsigned wanted, std::function<void(unsigned ready)> onReady) override {
+        return watches_.Add(fd, wanted, std::move(onReady));
     }
 
 private:
-    struct Watcher {
-        unsigned wanted;
-        std::shared_ptr<std::function<void(unsigned)>> onReady;
-    };
+    // FLTK only ever widens the events of a known descriptor, so a changed
+    // set is registered afresh.
+    void Changed(SocketHandle fd, unsigned wanted) {
+        Fl::remove_fd(fd);
+        int when = 0;
+        if (wanted & kReadable) when |= FL_READ;
+        if (wanted & kWritable) when |= FL_WRITE;
+        if (when != 0) Fl::add_fd(fd, when, &AddFdSockets::OnFd, this);
+    }
 
+    // FLTK does not say which condition woke it; the registry asks the
+    // descriptor.
     static void OnFd(int fd, void* data) {
         auto* self = static_cast<AddFdSockets*>(data);
-        auto it = self->watchers_.find(fd);
-        if (it == self->watchers_.end()) return;
-        // FLTK does not say which condition woke it; ask the descriptor.
-        PollEntry p{fd, PollEventsFor(it->second.wanted), 0};
-        if (PollSockets(&p, 1, 0) <= 0) return;
-        const unsigned ready = ReadyFromPoll(p.revents, it->second.wanted);
-        if (ready == 0) return;
-        auto onReady = it->second.onReady;
-        (*onReady)(ready);
-        self->afterDispatch_();
+        if (self->watches_.DispatchIfReady(fd)) self->afterDispatch_();
     }
 
     std::function<void()> afterDispatch_;
-    std::unordered_map<int, Watcher> watchers_;
+    SocketWatches watches_;
 };
 
 }  // namespace

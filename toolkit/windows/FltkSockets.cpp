@@ -7,11 +7,10 @@
 #include <mutex>
 #include <stdexcept>
 #include <thread>
-#include <unordered_map>
 #include <vector>
 
-#include "platform/PollFlags.h"
 #include "platform/Socket.h"
+#include "platform/SocketWatches.h"
 
 namespace lookout {
 
@@ -54,30 +53,11 @@ public:
         if (g_live == this) g_live = nullptr;
     }
 
-    void Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) override {
-        {
-            const std::lock_guard lock(mutex_);
-            watchers_[socket] =
-                Watcher{wanted, nextSerial_++, std::make_shared<std::function<void(unsigned)>>(std::move(onReady))};
-        }
-        Wake();
-    }
-
-    void Unwatch(SocketHandle socket) override {
-        bool erased = false;
-        {
-            const std::lock_guard lock(mutex_);
-            erased = watchers_.erase(socket) > 0;
-        }
-        if (erased) Wake();
+    SocketWatch Watch(SocketHandle socket, unsigned wanted, std::function<void(unsigned ready)> onReady) override {
+        return watches_.Add(socket, wanted, std::move(onReady));
     }
 
 private:
-    struct Watcher {
-        unsigned wanted;
-        std::uint64_t serial;  // tells a replaced registration from the one polled
-        std::shared_ptr<std::function<void(unsigned)>> onReady;
-    };
     struct Seen {
         SocketHandle socket;
         std::uint64_t serial;
@@ -97,14 +77,11 @@ private:
                 std::unique_lock lock(mutex_);
                 taken_.wait(lock, [this] { return stopping_ || !reportPending_; });
                 if (stopping_) return;
-                entries.assign(1, PollEntry{wake_[0], POLLIN, 0});
-                serials.assign(1, 0);
-                for (const auto& [socket, w] : watchers_) {
-                    entries.push_back(PollEntry{socket, PollEventsFor(w.wanted), 0});
-                    serials.push_back(w.serial);
-                }
             }
-            // A socket closed under the poll fails it; the owner's Unwatch
+            entries.assign(1, PollEntry{wake_[0], POLLIN, 0});
+            serials.assign(1, 0);
+            watches_.List(entries, serials);
+            // A socket closed under the poll fails it; the end of its watch
             // has woken us already, and the next look leaves it out.
             if (PollSockets(entries.data(), entries.size(), -1) <= 0) continue;
             if (entries[0].revents != 0) {
@@ -146,23 +123,10 @@ private:
             reportPending_ = false;
         }
         taken_.notify_one();
+        // The registry asks each socket again: a callback may have ended or
+        // replaced any watch meanwhile.
         for (const Seen& s : report) {
-            unsigned wanted = 0;
-            std::shared_ptr<std::function<void(unsigned)>> onReady;
-            {
-                const std::lock_guard lock(mutex_);
-                auto it = watchers_.find(s.socket);
-                // A callback may have dropped or replaced any registration.
-                if (it == watchers_.end() || it->second.serial != s.serial) continue;
-                wanted = it->second.wanted;
-                onReady = it->second.onReady;  // alive even if it unwatches itself
-            }
-            PollEntry now{s.socket, PollEventsFor(wanted), 0};
-            if (PollSockets(&now, 1, 0) <= 0) continue;
-            const unsigned ready = ReadyFromPoll(now.revents, wanted);
-            if (ready == 0) continue;
-            (*onReady)(ready);
-            afterDispatch_();
+            if (watches_.DispatchIfReady(s.socket, s.serial)) afterDispatch_();
         }
     }
 
@@ -173,10 +137,9 @@ private:
     std::function<void()> afterDispatch_;
     SocketLibrary sockets_;
     SocketHandle wake_[2] = {kNoSocket, kNoSocket};
+    SocketWatches watches_{[this](SocketHandle, unsigned) { Wake(); }};
     std::mutex mutex_;
     std::condition_variable taken_;  // the GUI thread took the report
-    std::unordered_map<SocketHandle, Watcher> watchers_;
-    std::uint64_t nextSerial_ = 1;
     std::vector<Seen> report_;
     bool reportPending_ = false;
     bool stopping_ = false;
