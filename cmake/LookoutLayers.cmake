@@ -4,9 +4,10 @@
 # links to the sources), so "net/HttpClient.h" resolves only where lookout_net
 # is linked. What each library may use is written once, in LOOKOUT_LAYERS, and
 # lookout_library() links exactly that, so a folder cannot drift from the table.
-# lookout_check_layers() refuses any other link at configure time, and the test
-# "layering" refuses an include outside the table, a toolkit include in a
-# toolkit-free library among them.
+# lookout_check_layers() refuses any other link, and any library made otherwise,
+# at configure time; the test "layering" refuses a header outside the table
+# among those the compiler opened, however the include was spelled, a toolkit
+# header in a toolkit-free library among them.
 
 # library: the libraries it may use. A "+name" is an outside library: +fltk is
 # the toolkit and X, +cares the resolver, +notify the desktop notifications,
@@ -40,24 +41,39 @@ set(LOOKOUT_TESTS_INCLUDE ${CMAKE_BINARY_DIR}/include/tests)
 file(MAKE_DIRECTORY ${LOOKOUT_TESTS_INCLUDE})
 file(CREATE_LINK ${CMAKE_SOURCE_DIR}/tests ${LOOKOUT_TESTS_INCLUDE}/tests SYMBOLIC)
 
-# The target each outside library of the table stands for; none for the
-# desktop notifications on Windows, where lookout-status says they are missing.
-function(lookout_outside_target name out)
-  if(name STREQUAL "fltk")
-    set(${out} lookout_fltk PARENT_SCOPE)
-  elseif(name STREQUAL "cares")
-    set(${out} lookout_cares PARENT_SCOPE)
-  elseif(name STREQUAL "notify")
-    if(WIN32)
-      set(${out} "" PARENT_SCOPE)
-    else()
-      set(${out} lookout_notify PARENT_SCOPE)
-    endif()
-  elseif(name STREQUAL "sockets")
-    set(${out} lookout_sockets PARENT_SCOPE)
-  else()
-    message(FATAL_ERROR "LOOKOUT_LAYERS names an unknown outside library +${name}")
+# The outside libraries the table names, one a line: "+name: the target that
+# stands for it". The top-level CMakeLists makes these targets from what the
+# system offers, before it includes this file, and what each links then is
+# all it stands for: a link added later is refused. One the system lacks is not
+# made and linked by nobody (the desktop notifications on Windows, where
+# lookout-status says they are missing).
+set(LOOKOUT_OUTSIDE
+  "+fltk: lookout_fltk"
+  "+cares: lookout_cares"
+  "+notify: lookout_notify"
+  "+sockets: lookout_sockets"
+)
+foreach(line IN LISTS LOOKOUT_OUTSIDE)
+  string(REGEX MATCH "^\\+[a-z]+: ([a-z_]+)$" _ "${line}")
+  if(TARGET ${CMAKE_MATCH_1})
+    get_property(made TARGET ${CMAKE_MATCH_1} PROPERTY INTERFACE_LINK_LIBRARIES)
+    set_property(TARGET ${CMAKE_MATCH_1} PROPERTY LOOKOUT_MADE_LINKS "${made}")
   endif()
+endforeach()
+
+# The target of the outside library +name, empty when this build lacks it.
+function(lookout_outside_target name out)
+  foreach(line IN LISTS LOOKOUT_OUTSIDE)
+    if(line MATCHES "^\\+${name}: ([a-z_]+)$")
+      if(TARGET ${CMAKE_MATCH_1})
+        set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+      else()
+        set(${out} "" PARENT_SCOPE)
+      endif()
+      return()
+    endif()
+  endforeach()
+  message(FATAL_ERROR "LOOKOUT_LAYERS names an unknown outside library +${name}")
 endfunction()
 
 # The targets the table lets `library` link, and whether it may use the toolkit.
@@ -126,50 +142,116 @@ function(lookout_library name)
   endif()
 endfunction()
 
-# Checks every library of the table that this build makes: it links exactly
-# what its layer allows (no toolkit or X linked by name, no library outside the
-# table, no INTERFACE or PRIVATE extra), and its sources are plain paths. Then
-# writes what the include check reads: one line a file,
-# "library|fltk|allowed libraries|file", headers marked with a leading "h:".
+# The build-system targets of folder `dir` and of every folder below it.
+function(lookout_targets_under dir out)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS subdirs)
+    lookout_targets_under(${sub} more)
+    list(APPEND targets ${more})
+  endforeach()
+  set(${out} "${targets}" PARENT_SCOPE)
+endfunction()
+
+# Refuses `target`'s links that are not among `allowed` (static libraries, whose
+# PRIVATE links reach their users as $<LINK_ONLY:x>, and executables alike).
+function(lookout_check_links target allowed)
+  get_target_property(type ${target} TYPE)
+  set(links "")
+  if(NOT type STREQUAL "INTERFACE_LIBRARY")
+    get_target_property(links ${target} LINK_LIBRARIES)
+  endif()
+  get_target_property(interface_links ${target} INTERFACE_LINK_LIBRARIES)
+  foreach(link IN LISTS links interface_links)
+    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+    if(link AND NOT link IN_LIST allowed)
+      message(FATAL_ERROR "${target} links ${link}, which its layer does not allow "
+        "(see LOOKOUT_LAYERS; declare libraries with lookout_library)")
+    endif()
+  endforeach()
+endfunction()
+
+# Checks the whole build against the table: every library outside tests/,
+# bench/, fuzz/ and third_party/ is made by lookout_library() or is an outside
+# target; each links exactly what its layer allows (no toolkit or X linked by
+# name, no library outside the table, no INTERFACE or PRIVATE extra), and its
+# sources are plain paths; an outside target links only what it was made with;
+# an entry point in a library's folder links only what that library may.
+# Then writes what the include check reads: one line a file,
+# "library|fltk|allowed libraries|file", headers marked with a leading "h:";
+# an entry point's sources count as its folder's library.
 function(lookout_check_layers)
-  set(manifest "")
+  set(outside "")
+  foreach(line IN LISTS LOOKOUT_OUTSIDE)
+    string(REGEX MATCH "^\\+[a-z]+: ([a-z_]+)$" _ "${line}")
+    list(APPEND outside ${CMAKE_MATCH_1})
+  endforeach()
+  set(layered "")
   foreach(entry IN LISTS LOOKOUT_LAYERS)
     string(REGEX MATCH "^([a-z_]+):" _ "${entry}")
-    set(library ${CMAKE_MATCH_1})
+    list(APPEND layered ${CMAKE_MATCH_1})
+  endforeach()
+  foreach(target IN LISTS outside)
+    if(NOT TARGET ${target})
+      continue()
+    endif()
+    get_property(made TARGET ${target} PROPERTY LOOKOUT_MADE_LINKS)
+    get_property(links TARGET ${target} PROPERTY INTERFACE_LINK_LIBRARIES)
+    if(NOT "${links}" STREQUAL "${made}")
+      message(FATAL_ERROR "${target} links ${links}, more than it was made with (${made}): an outside "
+        "target stands for its outside library alone")
+    endif()
+    foreach(link IN LISTS links)
+      if(link IN_LIST outside OR link IN_LIST layered)
+        message(FATAL_ERROR "${target} links ${link}: an outside target stands for its outside library alone")
+      endif()
+    endforeach()
+  endforeach()
+
+  lookout_targets_under(${CMAKE_SOURCE_DIR} targets)
+  set(manifest "")
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    get_target_property(dir ${target} SOURCE_DIR)
+    file(RELATIVE_PATH where ${CMAKE_SOURCE_DIR} ${dir})
+    if(NOT type MATCHES "_LIBRARY$" OR target IN_LIST outside OR where MATCHES "^(tests|bench|fuzz|third_party|\\.\\.)(/|$)")
+      continue()
+    endif()
+    get_target_property(declared ${target} LOOKOUT_DECLARED)
+    if(NOT declared)
+      message(FATAL_ERROR "${target} in ${dir} is a library not made by lookout_library: every library of ours "
+        "is one folder's, in LOOKOUT_LAYERS")
+    endif()
+  endforeach()
+
+  foreach(library IN LISTS layered)
     if(NOT TARGET ${library})
       continue()
     endif()
     lookout_layer_of(${library} allowed_links fltk)
-    get_target_property(type ${library} TYPE)
-    set(links "")
-    if(NOT type STREQUAL "INTERFACE_LIBRARY")
-      get_target_property(links ${library} LINK_LIBRARIES)
-    endif()
-    get_target_property(interface_links ${library} INTERFACE_LINK_LIBRARIES)
-    foreach(link IN LISTS links interface_links)
-      # A PRIVATE link of a static library reaches its users as $<LINK_ONLY:x>.
-      string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
-      if(link AND NOT link IN_LIST allowed_links)
-        message(FATAL_ERROR "${library} links ${link}, which its layer does not allow "
-          "(see LOOKOUT_LAYERS; declare libraries with lookout_library)")
-      endif()
-    endforeach()
-    get_target_property(declared ${library} LOOKOUT_DECLARED)
-    if(NOT declared)
-      message(FATAL_ERROR "${library} was not declared with lookout_library")
-    endif()
-    get_target_property(dir ${library} SOURCE_DIR)
-    get_target_property(sources ${library} SOURCES)
-    get_target_property(interface_sources ${library} INTERFACE_SOURCES)
-    get_target_property(headers ${library} LOOKOUT_HEADERS)
+    lookout_check_links(${library} "${allowed_links}")
     set(layer_links "")
     foreach(link IN LISTS allowed_links)
-      if(link MATCHES "^lookout_" AND NOT link MATCHES "^lookout_(fltk|cares|notify|sockets)$")
+      if(NOT link IN_LIST outside)
         list(APPEND layer_links ${link})
       endif()
     endforeach()
     string(JOIN " " allowed ${library} ${layer_links})
-    foreach(source IN LISTS sources interface_sources)
+    get_target_property(dir ${library} SOURCE_DIR)
+    get_target_property(sources ${library} SOURCES)
+    get_target_property(interface_sources ${library} INTERFACE_SOURCES)
+    set(files ${sources} ${interface_sources})
+    # The entry points that live in the library's folder.
+    get_property(here DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(program IN LISTS here)
+      get_target_property(type ${program} TYPE)
+      if(type STREQUAL "EXECUTABLE")
+        lookout_check_links(${program} "${library};${allowed_links}")
+        get_target_property(program_sources ${program} SOURCES)
+        list(APPEND files ${program_sources})
+      endif()
+    endforeach()
+    foreach(source IN LISTS files)
       if(NOT source)
         continue()
       endif()
@@ -180,8 +262,14 @@ function(lookout_check_layers)
       if(NOT IS_ABSOLUTE ${source})
         set(source ${dir}/${source})
       endif()
+      # What the compiler opens is known of the C and C++ sources (not of a
+      # Windows resource script an entry point may have).
+      if(NOT source MATCHES "\\.(c|cc|cpp)$")
+        continue()
+      endif()
       string(APPEND manifest "${library}|${fltk}|${allowed}|${source}\n")
     endforeach()
+    get_target_property(headers ${library} LOOKOUT_HEADERS)
     foreach(header IN LISTS headers)
       if(header)
         string(APPEND manifest "${library}|${fltk}|${allowed}|h:${header}\n")

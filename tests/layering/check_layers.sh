@@ -1,41 +1,103 @@
 #!/usr/bin/env bash
-# The include check of the layers: every include of one of our headers, in
-# quotes or in angle brackets, names a header of the library itself or of one
-# its layer allows, and only libraries whose layer allows the toolkit include
-# FLTK or X. Reads the list that configuring writes (build/layers.txt).
+# The include check of the layers, on what the compiler opened: every header
+# of ours in an object's dependency record (`ninja -t deps`), however its
+# include was spelled, belongs to the object's library or to one its layer
+# allows, and only libraries whose layer allows the toolkit open FLTK or X
+# headers. A header's own includes are held to its library's layer too, each
+# resolved as the compiler would, so that one no object opens yet is checked.
+# Reads the list that configuring writes (BUILD/layers.txt):
+# "library|fltk|allowed|file", headers marked "h:".
+#   check_layers.sh BUILD SOURCE-ROOT NINJA
 set -euo pipefail
-manifest=$1 root=$2
+build=$(realpath "$1") root=$(realpath "$2") ninja=$3
+cd "$build"
 
-declare -A owner  # "net/HttpClient.h" -> lookout_net
-declare -A folder # "net" -> a folder of ours
-while IFS='|' read -r library fltk allowed file; do
-  if [[ $file == h:* ]]; then
-    name=${file#h:$root/}
-    owner[$name]=$library
-    folder[${name%%/*}]=1
+real_paths() { xargs -d '\n' realpath -m --; }  # one process for all
+
+mapfile -t listed < layers.txt
+mapfile -t listed_real < <(printf '%s\n' "${listed[@]}" | sed 's/^\([^|]*|\)\{3\}\(h:\)\{0,1\}//' | real_paths)
+
+# Each include of a header: beside the header, else through any library's
+# include root (where the compiler would find it, or a root it should not
+# reach). One found nowhere is a system header, unless it names one of our
+# folders, or FLTK's or X's.
+headers=()
+for i in "${!listed[@]}"; do [[ ${listed[$i]} == *'|h:'* ]] && headers+=("${listed_real[$i]}"); done
+roots=(include/*/)
+asked=() found=()
+while IFS= read -r line; do
+  file=${line%%:*} include=${line##*include}
+  include=${include#"${include%%[^[:space:]]*}"}
+  name=${include:1:-1} hit=
+  candidates=("${roots[@]/%//$name}")
+  [[ $include == '"'* ]] && candidates=("${file%/*}/$name" "${candidates[@]}")
+  for c in "${candidates[@]}"; do
+    if [[ -e $c ]]; then hit=$c; break; fi
+  done
+  if [[ -z $hit ]]; then
+    if [[ $name == FL/* || $name == X11/* ]]; then hit=/$name
+    elif [[ $name == */* && ${name%%/*} != .. && -d $root/${name%%/*} ]]; then hit=$root/$name
+    else continue
+    fi
   fi
-done < "$manifest"
+  asked+=("$file"$'\t'"$include") found+=("$hit")
+done < <(printf '%s\n' "${headers[@]}" |
+  xargs -d '\n' grep -HoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*("[^"]+"|<[^>]+>)')
 
-bad=0
-while IFS='|' read -r library fltk allowed file; do
-  file=${file#h:}
-  while IFS= read -r include; do
-    name=${include:1:-1}
-    if [[ $name == FL/* || $name == X11/* ]]; then
-      [[ $fltk == ON ]] && continue
-      echo "${file#$root/}: $include: $library is toolkit-free"; bad=1
-      continue
-    fi
-    used=${owner[$name]:-}
-    if [[ -z $used ]]; then
-      # A system header in angle brackets is none of our business; anything
-      # else that names one of our folders must be a header we publish.
-      [[ $include == '<'* && -z ${folder[${name%%/*}]:-} ]] && continue
-      echo "${file#$root/}: $include is no library's header"; bad=1
-    elif [[ " $allowed " != *" $used "* ]]; then
-      echo "${file#$root/}: $include belongs to $used, which $library may not use"; bad=1
-    fi
-  done < <(sed -nE 's@^[[:space:]]*#[[:space:]]*include[[:space:]]*("[^"]+"|<[^>]+>).*@\1@p' "$file")
-done < "$manifest"
-[[ $bad == 0 ]] && echo "every include keeps to its layer"
-exit $bad
+deps=$("$ninja" -t deps)
+mapfile -t opened < <(sed -n 's/^    //p' <<<"$deps" | sort -u)
+
+# L: a file of the list and its real path; R: an opened path and its real
+# path; H: a header's include and where it leads; D: the dependency records,
+# in which an object's first path is its source and the rest what it opened.
+{
+  paste <(printf '%s\n' "${listed_real[@]}") <(printf '%s\n' "${listed[@]}") | sed 's/^/L\t/'
+  paste <(printf '%s\n' "${opened[@]}") <(printf '%s\n' "${opened[@]}" | real_paths) | sed 's/^/R\t/'
+  [[ ${#asked[@]} == 0 ]] ||
+    paste <(printf '%s\n' "${asked[@]}") <(printf '%s\n' "${found[@]}" | real_paths) | sed 's/^/H\t/'
+  sed 's/^/D\t/' <<<"$deps"
+} | awk -F '\t' -v root="$root" -v build="$build" '
+  function shorter(path) {
+    if (index(path, build "/") == 1) path = substr(path, length(build) + 2)
+    if (index(path, root "/") == 1) path = substr(path, length(root) + 2)
+    return path
+  }
+  # One file that `file`, of the layer "library|fltk|allowed", opened.
+  function judge(file, layer, real, spelled,   l, used) {
+    split(layer, l, "|")
+    if (real ~ /\/(FL|X11)\//) {
+      if (l[2] != "ON") refuse(file ": " spelled ": " l[1] " is toolkit-free")
+    } else if (real in owner) {
+      used = owner[real]
+      if (index(" " l[3] " ", " " used " ") == 0)
+        refuse(file ": " spelled " belongs to " used ", which " l[1] " may not use")
+    } else if (index(real, root "/") == 1 && index(real, root "/third_party/") != 1 && index(real, build "/") != 1) {
+      refuse(file ": " spelled " is no library\047s header")
+    }
+  }
+  function refuse(text) { print text; bad = 1 }
+
+  $1 == "L" {
+    split($3, f, "|")
+    if (f[4] ~ /^h:/) { owner[$2] = f[1]; layer_of_header[$2] = f[1] "|" f[2] "|" f[3] }
+    else layer_of[$2] = f[1] "|" f[2] "|" f[3]
+    next
+  }
+  $1 == "R" { real[$2] = $3; next }
+  $1 == "H" { judge(shorter($2), layer_of_header[$2], $4, $3); next }
+  $2 ~ /: #deps / { source = ""; next }
+  $2 ~ /^    / {
+    path = substr($2, 5)
+    if (source == "") {
+      source = real[path]
+      if (source in layer_of) recorded[source] = 1
+      next
+    }
+    if (source in layer_of) judge(shorter(source), layer_of[source], real[path], shorter(path))
+  }
+  END {
+    for (s in layer_of)
+      if (!(s in recorded)) refuse(shorter(s) ": no dependency record; build before this check")
+    if (!bad) print "every include keeps to its layer"
+    exit bad
+  }'
