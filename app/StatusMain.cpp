@@ -3,10 +3,6 @@
 // does (or --config FILE), never writes it, and runs the window's refresh
 // cycle on a headless pump. SIGINT and SIGTERM (on Windows the console's
 // Ctrl+C) end it at once, a waiting fetch included.
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -28,10 +24,7 @@
 
 int main(int argc, char** argv) {
     using namespace lookout;
-#ifdef _WIN32
-    // The texts go out as UTF-8, as to a Linux terminal.
-    ::SetConsoleOutputCP(CP_UTF8);
-#endif
+    ConsoleOutputAsUtf8();
     const std::vector<std::string> args(argv + 1, argv + argc);
     // A service check that cannot run says why on stdout too: Nagios shows
     // stderr only when stdout is empty.
@@ -50,7 +43,7 @@ int main(int argc, char** argv) {
         return kExitUnknown;
     }
     if (options.help) {
-        std::cout << kUsage;
+        std::cout << kUsage << kUsageOfThisSystem;
         return kExitOk;
     }
     if (options.version) {

@@ -34,28 +34,7 @@ const char* const kUsage =
     "Exit status: 0 every server Good, 1 none Down or missing but not all Good,\n"
     "2 some server Down or missing, 3 the status page, the settings, the notification\n"
     "service or the metrics file failed, or a wrong command line.\n"
-    "\n"
-#ifdef _WIN32
-    "The window's SERVER.INI is the one beside lookout.exe for a portable copy (an\n"
-    "unpacked zip), and %APPDATA%\\Lookout\\SERVER.INI for an installed one (until its\n"
-    "first start, SERVER-DEFAULT.INI in the installation folder).\n"
-    "\n"
-    "Examples:\n"
-    "  the table in a console (UTF-8):\n"
-    "    lookout-status\n"
-    "  a portable copy's settings, as JSON:\n"
-    "    lookout-status --json --config D:\\Lookout\\SERVER.INI\n"
-    "  the metrics for windows_exporter's textfile collector:\n"
-    "    lookout-status --watch --prometheus \"C:\\Program Files\\windows_exporter\\textfile_inputs\\lookout.prom\"\n";
-#else
-    "Examples:\n"
-    "  Nagios or Icinga service check:\n"
-    "    lookout-status --nagios --timeout 20 --config /etc/lookout/SERVER.INI\n"
-    "  node exporter (--collector.textfile.directory=/var/lib/prometheus/node-exporter):\n"
-    "    lookout-status --watch --prometheus /var/lib/prometheus/node-exporter/lookout.prom\n"
-    "  desktop notifications from a systemd user service:\n"
-    "    systemctl --user enable --now lookout-status\n";
-#endif
+    "\n";
 
 namespace {
 

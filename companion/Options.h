@@ -23,6 +23,9 @@ struct Options {
 // Raises Exception with one line for the user on a wrong command line.
 Options ParseOptions(const std::vector<std::string>& args);
 
+// The text of --help: the options and exit statuses, then where the window's
+// settings live and examples, each system's own (posix/, windows/).
 extern const char* const kUsage;
+extern const char* const kUsageOfThisSystem;
 
 }  // namespace lookout

@@ -29,11 +29,6 @@ std::string SiteSettingsPath();
 // Whether the running executable is an installed one.
 bool RunsInstalled();
 
-#ifndef _WIN32
-// True when both name the same existing folder (symbolic links followed).
-bool SameDirectory(const std::string& a, const std::string& b);
-#endif
-
 // The same everywhere (SettingsLocation.cpp):
 
 // Gives the user folder a SERVER.INI copied from siteDefault unless something

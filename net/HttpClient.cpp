@@ -70,7 +70,7 @@ void THttpClient::RequestLoop() {
             CaptureString(Body, -1);
             if (StatusCode < 300) {
                 CallHook(OnSuccess, requestKind_);
-                Report(2, "Transaction Completed");
+                Report(kReportOutcome, "Transaction Completed");
             } else if (StatusCode >= 400) {
                 CallHook(OnFailure, requestKind_);
             }

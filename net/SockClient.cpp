@@ -70,7 +70,7 @@ bool TSockClient::OpenSocket(bool first) {
 }
 
 void TSockClient::CloseSocket(bool replace) {
-    Report(4, "Request Close Socket");
+    Report(kReportSocket, "Request Close Socket");
     if (fd_ == kNoSocket) return;
     // The socket is released even when its close reports an error.
     if (const int error = DropSocket(); error != 0) RaiseError(error);
@@ -79,32 +79,31 @@ void TSockClient::CloseSocket(bool replace) {
 }
 
 void TSockClient::Disconnect() {
-    Report(8, "Disconnecting");
+    Report(kReportStep, "Disconnecting");
     CloseSocket(true);
 }
 
 void TSockClient::RaiseError(int code) {
-    Report(16, "Checking Error In Error Manager");
-    lastError_ = code;
+    Report(kReportErrorCheck, "Checking Error In Error Manager");
     const std::string text = "Unknown Error No. " + std::to_string(code);
-    Report(8, "Looking Up Error Message" + text);
+    Report(kReportStep, "Looking Up Error Message" + text);
     throw ESockError(text);
 }
 
 void TSockClient::Cancel() {
-    Report(8, "Canceling");
+    Report(kReportStep, "Canceling");
     cancelled_ = true;
 }
 
 void TSockClient::TimerOn() {
-    Report(8, "Timer On");
+    Report(kReportStep, "Timer On");
     timedOut_ = false;
     timer_.SetInterval(TimeOut);
     timer_.Start();
 }
 
 void TSockClient::TimerOff() {
-    Report(8, "Timer Off");
+    Report(kReportStep, "Timer Off");
     timer_.SetEnabled(false);
 }
 
@@ -118,7 +117,7 @@ void TSockClient::TimerTriggered() {
     TimerOff();
     timedOut_ = true;
     Abort();
-    Report(8, "Timer Triggered");
+    Report(kReportStep, "Timer Triggered");
 }
 
 // Sending and reading reuse the time-out timer as a limit on pauses: every
@@ -158,7 +157,7 @@ void TSockClient::RaiseTimedOut(const char* pauseText) const {
 }
 
 bool TSockClient::ResolveHost() {
-    Report(8, "Resolve Host");
+    Report(kReportStep, "Resolve Host");
     if (ParseDottedAddress(Host, remote_)) return true;
     remote_ = 0;
     TimerOn();
@@ -226,10 +225,7 @@ void TSockClient::FinishConnect() {
 }
 
 void TSockClient::ConnectDone(int error) {
-    if (error != 0) {
-        noError_ = false;
-        lastError_ = error;
-    }
+    if (error != 0) noError_ = false;
     connected_ = error == 0;
     UpdateWatch();  // before the hook, which may raise
     if (connected_) CallHook(OnConnect, *this);
@@ -244,7 +240,7 @@ void TSockClient::Connect() {
     if (fd_ == kNoSocket && !OpenSocket(false)) throw ESockError("Socket Creation Failed");
     ResolveWithRetries();
 
-    Report(8, "Connecting");
+    Report(kReportStep, "Connecting");
     lookupFinished_ = false;
     noError_ = true;
     StartConnect();

@@ -35,6 +35,12 @@ public:
     // Most a reply may put in the receive buffer, in one line or one body.
     static constexpr std::size_t kMaxReceive = 16u << 20;
     static constexpr std::size_t kMaxHostName = 127;
+    // The levels of the status texts: a text reaches OnStatus when
+    // ReportLevel is at least its level.
+    static constexpr int kReportOutcome = 2;      // how a transaction ended
+    static constexpr int kReportSocket = 4;       // the socket's own steps: sending, closing
+    static constexpr int kReportStep = 8;         // each call, lookup, connect and timer step
+    static constexpr int kReportErrorCheck = 16;  // each look at an error code
 
     // Raises ESockError "Initializaton of windows sockets failed" when the
     // resolver or the first socket cannot be had.
@@ -75,7 +81,6 @@ public:
 
     bool Connected() const { return connected_; }
     const std::string& LastStatus() const { return lastStatus_; }
-    int LastError() const { return lastError_; }
     // Name servers for the lookups instead of the system's, "addr:port,...".
     void SetResolverServers(const std::string& csv) { resolver_->SetServers(csv); }
 
@@ -160,7 +165,6 @@ private:
     bool limitingPauses_ = false;
     int sendError_ = 0;
     int receiveError_ = 0;  // of the reading that ended the connection
-    int lastError_ = 0;
 
     std::string send_;
     std::string recv_;

@@ -34,7 +34,7 @@ void TSockClient::OnReady(unsigned ready) {
 }
 
 void TSockClient::HandleWritable() {
-    Report(8, "WriteFromStream");
+    Report(kReportStep, "WriteFromStream");
     if (!send_.empty() && !cancelled_) {
         const auto sent = ::send(fd_, send_.data(), static_cast<int>(std::min(send_.size(), kBlock)), kSendFlags);
         if (sent >= 0) {
@@ -42,14 +42,14 @@ void TSockClient::HandleWritable() {
             if (send_.empty()) sendComplete_ = true;
             Progress();
         } else if (const int error = LastSocketError(); error != kWouldBlock && error != kInterrupted) {
-            lastError_ = sendError_ = error;
+            sendError_ = error;
         }
     }
     UpdateWatch();
 }
 
 void TSockClient::HandleReadable() {
-    Report(8, "ReadToStream");
+    Report(kReportStep, "ReadToStream");
     char block[kBlock + 1];
     const auto got = ::recv(fd_, block, static_cast<int>(kBlock), 0);
     const int error = got < 0 ? LastSocketError() : 0;
@@ -61,7 +61,7 @@ void TSockClient::HandleReadable() {
     } else {
         // The peer's close, or a reset: either ends the connection, but only
         // the close ends a reply.
-        if (got < 0) lastError_ = receiveError_ = error;
+        if (got < 0) receiveError_ = error;
         connected_ = false;
         UpdateWatch();
         CallHook(OnDisconnect, *this);
@@ -77,10 +77,10 @@ std::size_t TSockClient::FindLf() {
 }
 
 void TSockClient::Write(std::string_view text) {
-    Report(8, "Write");
+    Report(kReportStep, "Write");
     text = text.substr(0, std::min(text.find('\0'), kMaxWrite));
     if (cancelled_) throw EAbortError("Socket write aborted");
-    Report(4, "Sending Buffer");
+    Report(kReportSocket, "Sending Buffer");
     send_.append(text);
     sendComplete_ = send_.empty();
     sendError_ = 0;
@@ -95,7 +95,7 @@ void TSockClient::Write(std::string_view text) {
 }
 
 void TSockClient::ReadLn(std::string& line) {
-    Report(8, "ReadLn");
+    Report(kReportStep, "ReadLn");
     LimitPauses(true);
     WaitUntil([this] {
         return cancelled_ || timedOut_ || overdue_ || FindLf() != std::string::npos || !connected_ ||
@@ -118,7 +118,7 @@ void TSockClient::ReadLn(std::string& line) {
 
 void TSockClient::CaptureString(std::string& text, long limit) {
     text.clear();
-    Report(8, "Capture String");
+    Report(kReportStep, "Capture String");
     LimitPauses(true);
     auto life = alive_;
     const auto wanted = [&] { return limit < 0 || text.size() < static_cast<std::size_t>(limit); };

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "platform/SocketHandle.h"
+#include "platform/SystemError.h"
 
 namespace lookout {
 
@@ -71,7 +72,7 @@ SocketHandle AcceptSocket(SocketHandle listener);
 int CloseSocket(SocketHandle socket);
 // The error of this thread's last failed socket call, and its text.
 int LastSocketError();
-std::string SocketErrorText(int error);
+inline std::string SocketErrorText(int error) { return SystemErrorText(error); }
 // A closed socket resets its connection instead of ending it in order.
 void ResetOnClose(SocketHandle socket);
 // Two connected non-blocking stream sockets, or false.

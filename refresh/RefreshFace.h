@@ -35,7 +35,6 @@ struct RefreshOutcome {
         for (const PageFetch& fetch : pages) read += fetch.failure ? 0 : 1;
         return read;
     }
-    std::size_t PagesFailed() const { return pages.size() - PagesRead(); }
     // The page's fetch in this refresh; null when it was not fetched.
     const PageFetch* Find(Page page) const {
         for (const PageFetch& fetch : pages)

@@ -13,6 +13,7 @@
 #include "toolkit/MessageBox.h"
 #include "resources/FlImages.h"
 #include "ui/About.h"
+#include "window/SlotLayout.h"
 
 namespace lookout {
 
@@ -20,8 +21,8 @@ namespace {
 
 constexpr int kButtonFontSize = 12;
 
-Fl_Button* MakeButton(int x, int y, int w, int h, const char* caption, Fl_Callback* onClick, void* self) {
-    auto* button = new Fl_Button(x, y, w, h, caption);
+Fl_Button* MakeButton(const WidgetRect& at, const char* caption, Fl_Callback* onClick, void* self) {
+    auto* button = new Fl_Button(at.left, at.top, at.width, at.height, caption);
     button->labelfont(GothicFont());
     button->labelsize(kButtonFontSize);
     button->visible_focus(0);  // never takes the keyboard focus
@@ -52,9 +53,9 @@ TLOOK_MAIN::TLOOK_MAIN(Pump& pump, HintController& hints, std::string settingsPa
       settingsPath_(std::move(settingsPath)),
       hints_(hints),
       panel_(hints),
-      B_Reload(MakeButton(440, 0, 41, 17, "Reload", Click<&TLOOK_MAIN::B_ReloadClick>, this)),
-      B_JumpUrl(MakeButton(440, 17, 41, 16, "Site", Click<&TLOOK_MAIN::B_JumpUrlClick>, this)),
-      B_About(MakeButton(562, 0, 39, 17, "About", Click<&TLOOK_MAIN::B_AboutClick>, this)) {
+      B_Reload(MakeButton(kReloadRect, "Reload", Click<&TLOOK_MAIN::B_ReloadClick>, this)),
+      B_JumpUrl(MakeButton(kJumpUrlRect, "Site", Click<&TLOOK_MAIN::B_JumpUrlClick>, this)),
+      B_About(MakeButton(kAboutRect, "About", Click<&TLOOK_MAIN::B_AboutClick>, this)) {
     end();
     size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);  // fixed: no resize, no maximise
     color(FL_BACKGROUND_COLOR);

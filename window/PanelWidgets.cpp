@@ -10,6 +10,7 @@
 #include "toolkit/Fonts.h"
 #include "toolkit/HintController.h"
 #include "toolkit/TextLine.h"
+#include "window/SlotLayout.h"
 
 namespace lookout {
 
@@ -103,26 +104,26 @@ void SlotLabel::SetText(const std::string& sjisText) {
 PanelWidgets::PanelWidgets(HintController& hints) {
     // Boxes first, labels over them, indicators over the labels.
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        const SlotDef& def = kSlots[i];
-        slots_[i].box = new BoxShape(def.left, def.top, "S_" + std::string(def.shortName), hints);
+        const SlotPlace& at = kSlotPlaces[i];
+        slots_[i].box = new BoxShape(at.left, at.top, "S_" + std::string(at.shortName), hints);
     }
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        const SlotDef& def = kSlots[i];
-        const std::string shortName(def.shortName);
-        const int x = def.left + kLabelLeft;
+        const SlotPlace& at = kSlotPlaces[i];
+        const std::string shortName(at.shortName);
+        const int x = at.left + kLabelLeft;
         BoxShape& box = *slots_[i].box;
-        slots_[i].caption = new SlotLabel(x, def.top + kCaptionTop, std::string(def.captionName),
-                                          std::string(def.caption), box);
-        slots_[i].count1 = new SlotLabel(x, def.top + kCount1Top, "L_" + shortName + "1", "0/0", box);
-        slots_[i].count2 = new SlotLabel(x, def.top + kCount2Top, "L_" + shortName + "2", "0", box);
+        slots_[i].caption =
+            new SlotLabel(x, at.top + kCaptionTop, std::string(at.captionName), std::string(kSlots[i].caption), box);
+        slots_[i].count1 = new SlotLabel(x, at.top + kCount1Top, "L_" + shortName + "1", "0/0", box);
+        slots_[i].count2 = new SlotLabel(x, at.top + kCount2Top, "L_" + shortName + "2", "0", box);
     }
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        const SlotDef& def = kSlots[i];
-        if (!def.game) continue;
+        if (!kSlots[i].game) continue;
+        const SlotPlace& at = kSlotPlaces[i];
         BoxShape& box = *slots_[i].box;
-        const int y = def.top + kIndicatorTop;
-        slots_[i].party = new Indicator(def.left + kPartyLeft, y, box.Name() + "PT", box);
-        slots_[i].guild = new Indicator(def.left + kGuildLeft, y, box.Name() + "G", box);
+        const int y = at.top + kIndicatorTop;
+        slots_[i].party = new Indicator(at.left + kPartyLeft, y, box.Name() + "PT", box);
+        slots_[i].guild = new Indicator(at.left + kGuildLeft, y, box.Name() + "G", box);
     }
 }
 

@@ -8,8 +8,10 @@
 #include <FL/Fl_Double_Window.H>
 
 #include <string>
+#include <utility>
 
 #include "monitor/SlotTable.h"
+#include "window/SlotLayout.h"
 #include "toolkit/Fonts.h"
 
 namespace {
@@ -62,23 +64,24 @@ void Button(int x, int y, int w, int h, const char* text) {
 
 int main() {
     BareWindow window(600, 64, "Lookout 050504");
-    for (const SlotDef& slot : kSlots) Shape(slot.left, slot.top, kBoxWidth, kBoxHeight);
+    for (const SlotPlace& at : kSlotPlaces) Shape(at.left, at.top, kBoxWidth, kBoxHeight);
     static std::string captions[kSlotCount];
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        const SlotDef& slot = kSlots[i];
-        captions[i] = slot.caption;
-        Label(slot.left + kLabelLeft, slot.top + kCaptionTop, captions[i].c_str());
-        Label(slot.left + kLabelLeft, slot.top + kCount1Top, "0/0");
-        Label(slot.left + kLabelLeft, slot.top + kCount2Top, "0");
+        const SlotPlace& at = kSlotPlaces[i];
+        captions[i] = kSlots[i].caption;
+        Label(at.left + kLabelLeft, at.top + kCaptionTop, captions[i].c_str());
+        Label(at.left + kLabelLeft, at.top + kCount1Top, "0/0");
+        Label(at.left + kLabelLeft, at.top + kCount2Top, "0");
     }
-    for (const SlotDef& slot : kSlots) {
-        if (!slot.game) continue;
-        Shape(slot.left + kPartyLeft, slot.top + kIndicatorTop, kIndicatorSize, kIndicatorSize);
-        Shape(slot.left + kGuildLeft, slot.top + kIndicatorTop, kIndicatorSize, kIndicatorSize);
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        if (!kSlots[i].game) continue;
+        const SlotPlace& at = kSlotPlaces[i];
+        Shape(at.left + kPartyLeft, at.top + kIndicatorTop, kIndicatorSize, kIndicatorSize);
+        Shape(at.left + kGuildLeft, at.top + kIndicatorTop, kIndicatorSize, kIndicatorSize);
     }
-    Button(440, 0, 41, 17, "Reload");
-    Button(440, 17, 41, 16, "Site");
-    Button(562, 0, 39, 17, "About");
+    const std::pair<WidgetRect, const char*> buttons[] = {
+        {kReloadRect, "Reload"}, {kJumpUrlRect, "Site"}, {kAboutRect, "About"}};
+    for (const auto& [at, caption] : buttons) Button(at.left, at.top, at.width, at.height, caption);
     window.end();
     window.show();
     return Fl::run();

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "monitor/posix/SameDirectory.h"
 #include "platform/ExePath.h"
 
 namespace lookout {

@@ -15,8 +15,9 @@ std::string UserSettingsDirectory() {
     // SHGetFolderPathW needs no COM allocator (ole32), which lookout-status
     // does not otherwise link; it answers as SHGetKnownFolderPath does.
     wchar_t folder[MAX_PATH];
-    if (::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK)
-        throw EFileError(messages::FileCannotOpen("%APPDATA%"));
+    const HRESULT result = ::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
+    if (result != S_OK)
+        throw EFileError(messages::FileCannotOpen("%APPDATA%"), "SHGetFolderPathW", static_cast<int>(result));
     return NarrowPath(folder) + "\\Lookout\\";
 }
 

@@ -18,7 +18,10 @@ namespace lookout {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& path) { throw EFileError(messages::FileCannotOpen(path)); }
+// `call` is the step that failed; errno is its reason unless it returns one.
+[[noreturn]] void Fail(const std::string& path, const char* call, int error = errno) {
+    throw EFileError(messages::FileCannotOpen(path), call, error);
+}
 
 class Fd {
 public:
@@ -39,17 +42,37 @@ private:
     int fd_;
 };
 
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
+// Removes a file of this process's own when it goes out of scope, unless
+// kept: a temporary that a failed step leaves behind.
+class RemoveUnlessKept {
+public:
+    explicit RemoveUnlessKept(const std::string& name) : name_(name) {}
+    ~RemoveUnlessKept() {
+        if (!kept_) ::unlink(name_.c_str());
+    }
+    RemoveUnlessKept(const RemoveUnlessKept&) = delete;
+    RemoveUnlessKept& operator=(const RemoveUnlessKept&) = delete;
+    void Keep() { kept_ = true; }
+
+private:
+    const std::string& name_;
+    bool kept_ = false;
+};
+
+// Writes all of `bytes` from the file's position.
+void WriteAll(int fd, const std::string& bytes, const std::string& path) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return false;
+            Fail(path, "write");
         }
-        data += n;
-        size -= static_cast<std::size_t>(n);
+        done += static_cast<std::size_t>(n);
     }
-    return true;
+}
+
+void Sync(int fd, const std::string& path) {
+    if (::fsync(fd) != 0) Fail(path, "fsync");
 }
 
 // Temporaries are "<name>.tmp-" and six mkstemp characters. Their writer holds
@@ -85,31 +108,47 @@ bool ReplaceByRename(const std::string& target, const std::string& folder, const
     Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.get() < 0) {
         if (errno == EACCES || errno == EPERM) return false;
-        Fail(path);
+        Fail(path, "mkostemp");
     }
+    RemoveUnlessKept remove(temp);
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) Fail(path, "flock");
     // An unprivileged process cannot give a file away (EPERM): its
     // replacement is then its own, as any file it writes.
-    const bool written = ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 &&
-                         (::fchown(fd.get(), old.st_uid, old.st_gid) == 0 || errno == EPERM) &&
-                         ::fchmod(fd.get(), old.st_mode & 07777) == 0 &&
-                         WriteAll(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0;
+    if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0 && errno != EPERM) Fail(path, "fchown");
+    if (::fchmod(fd.get(), old.st_mode & 07777) != 0) Fail(path, "fchmod");
+    WriteAll(fd.get(), bytes, path);
+    Sync(fd.get(), path);
     // The lock is held across the rename and released when fd closes.
-    if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        Fail(path);
-    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) Fail(path, "rename");
+    remove.Keep();
     // Make the rename itself durable.
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());
     return true;
 }
 
-// Truncates and rewrites the file itself, all bytes from one buffer, every
-// step checked: a failure half-way is reported, never taken for success.
+// Rewrites the file itself, every step checked. What it grows by is reserved
+// before the first byte is written, so a full disk fails there and leaves the
+// old bytes whole; the old tail beyond the new end goes last.
 void WriteInPlace(const std::string& target, const std::string& bytes, const std::string& path) {
-    Fd fd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC));
-    if (fd.get() < 0 || !WriteAll(fd.get(), bytes.data(), bytes.size()) || ::fsync(fd.get()) != 0 || !fd.Close())
-        Fail(path);
+    Fd fd(::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0) Fail(path, "open");
+    if (::fstat(fd.get(), &st) != 0) Fail(path, "fstat");
+    const auto size = static_cast<off_t>(bytes.size());
+    if (size > st.st_size) {
+        if (const int error = ::posix_fallocate(fd.get(), st.st_size, size - st.st_size); error != 0)
+            Fail(path, "posix_fallocate", error);
+    }
+    WriteAll(fd.get(), bytes, path);
+    if (::ftruncate(fd.get(), size) != 0) Fail(path, "ftruncate");
+    Sync(fd.get(), path);
+    if (!fd.Close()) Fail(path, "close");
+}
+
+// A regular file's stat, or the reason it is none.
+void CheckRegular(const struct stat& st, const std::string& path) {
+    if (!S_ISREG(st.st_mode)) Fail(path, "stat", S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
 }
 
 bool IsDirectory(const std::string& path) {
@@ -121,16 +160,17 @@ bool IsDirectory(const std::string& path) {
 
 std::string ReadWholeFile(const std::string& path) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) Fail(path);
+    if (fd.get() < 0) Fail(path, "open");
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) Fail(path);
+    if (::fstat(fd.get(), &st) != 0) Fail(path, "fstat");
+    CheckRegular(st, path);
     std::string bytes;
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            Fail(path);
+            Fail(path, "read");
         }
         if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
@@ -142,13 +182,15 @@ void RewriteFile(const std::string& path, const std::string& bytes) {
     // The file must exist: it is rewritten, never created (a dangling link
     // fails here too).
     const std::unique_ptr<char, void (*)(void*)> resolved(::realpath(path.c_str(), nullptr), std::free);
-    if (!resolved) Fail(path);
+    if (!resolved) Fail(path, "realpath");
     const std::string target(resolved.get());
     struct stat st {};
-    if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) Fail(path);
+    if (::stat(target.c_str(), &st) != 0) Fail(path, "stat");
+    CheckRegular(st, path);
     // A read-only file stays unwritten, as it would if written in place; the
     // mode bits are checked too, since root passes every access check.
-    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) Fail(path);
+    if ((st.st_mode & 0222) == 0) Fail(path, "access", EACCES);
+    if (::access(target.c_str(), W_OK) != 0) Fail(path, "access");
 
     const auto slash = target.rfind('/');  // realpath's result is absolute
     const std::string folder = target.substr(0, slash + 1);
@@ -170,7 +212,7 @@ void PublishFile(const std::string& path, const std::string& bytes) {
         st.st_gid = static_cast<gid_t>(-1);
     }
     RemoveStaleTemporaries(folder, name);
-    if (!ReplaceByRename(path, folder, name, st, bytes, path)) Fail(path);
+    if (!ReplaceByRename(path, folder, name, st, bytes, path)) Fail(path, "mkostemp");
 }
 
 bool NothingAt(const std::string& path) {
@@ -182,8 +224,11 @@ void MakeDirectories(const std::string& directory) {
     // Each prefix ending before a '/', then the whole path.
     for (std::size_t end = directory.find('/', 1);; end = directory.find('/', end + 1)) {
         const std::string part = directory.substr(0, end);
-        if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0 && !(errno == EEXIST && IsDirectory(part)))
-            Fail(directory);
+        if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0) {
+            const int error = errno;
+            if (error != EEXIST) Fail(directory, "mkdir", error);
+            if (!IsDirectory(part)) Fail(directory, "mkdir", ENOTDIR);
+        }
         if (end == std::string::npos) return;
     }
 }
@@ -194,14 +239,14 @@ bool CreateFileOnce(const std::string& path, const std::string& bytes) {
     const std::string temp = path + ".new-" + std::to_string(::getpid());
     ::unlink(temp.c_str());
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() < 0) Fail(path);
-    const bool written = WriteAll(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0 && fd.Close();
-    const int linked = written ? ::link(temp.c_str(), path.c_str()) : -1;
-    const int linkError = errno;
-    ::unlink(temp.c_str());
-    if (linked == 0) return true;
-    if (written && linkError == EEXIST) return false;
-    Fail(path);
+    if (fd.get() < 0) Fail(path, "open");
+    const RemoveUnlessKept remove(temp);  // linked or not, the temporary name goes
+    WriteAll(fd.get(), bytes, path);
+    Sync(fd.get(), path);
+    if (!fd.Close()) Fail(path, "close");
+    if (::link(temp.c_str(), path.c_str()) == 0) return true;
+    if (errno == EEXIST) return false;
+    Fail(path, "link");
 }
 
 }  // namespace lookout

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <vector>
 
 #include "platform/Exception.h"
@@ -15,7 +17,7 @@ std::string ExecutableDirectory() {
     // with a larger one.
     for (std::vector<char> buffer(4096);; buffer.resize(buffer.size() * 2)) {
         const ssize_t n = ::readlink(kSelf, buffer.data(), buffer.size());
-        if (n <= 0) throw EFileError(messages::FileCannotOpen(kSelf));
+        if (n <= 0) throw EFileError(messages::FileCannotOpen(kSelf), "readlink", errno);
         if (static_cast<std::size_t>(n) < buffer.size()) {
             const std::string path(buffer.data(), static_cast<std::size_t>(n));
             return path.substr(0, path.rfind('/') + 1);

@@ -23,8 +23,6 @@ int CloseSocket(SocketHandle socket) { return ::close(socket) == 0 ? 0 : errno; 
 
 int LastSocketError() { return errno; }
 
-std::string SocketErrorText(int error) { return std::strerror(error); }
-
 void ResetOnClose(SocketHandle socket) {
     const linger reset{1, 0};
     ::setsockopt(socket, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);

@@ -11,4 +11,6 @@ bool ColourOnStdout() {
     return ::isatty(STDOUT_FILENO) == 1 && !(noColour && *noColour);
 }
 
+void ConsoleOutputAsUtf8() {}
+
 }  // namespace lookout

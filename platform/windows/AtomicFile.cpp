@@ -6,13 +6,17 @@
 
 #include "platform/Exception.h"
 #include "platform/Messages.h"
+#include "platform/SystemError.h"
 #include "platform/windows/WidePath.h"
 
 namespace lookout {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& path) { throw EFileError(messages::FileCannotOpen(path)); }
+// `call` is the step that failed; GetLastError is its reason unless told.
+[[noreturn]] void Fail(const std::string& path, const char* call, int error = LastSystemError()) {
+    throw EFileError(messages::FileCannotOpen(path), call, error);
+}
 
 class Handle {
 public:
@@ -36,15 +40,24 @@ private:
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-bool WriteAll(HANDLE file, const char* data, std::size_t size) {
-    while (size > 0) {
-        const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
+// Writes all of `bytes` from the file's position and flushes them.
+void WriteAllAndFlush(HANDLE file, const std::string& bytes, const std::string& path) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        const std::size_t left = bytes.size() - done;
+        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
         DWORD written = 0;
-        if (!::WriteFile(file, data, chunk, &written, nullptr)) return false;
-        data += written;
-        size -= written;
+        if (!::WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) Fail(path, "WriteFile");
+        done += written;
     }
-    return true;
+    if (!::FlushFileBuffers(file)) Fail(path, "FlushFileBuffers");
+}
+
+// Closes the handle, then removes the file of this process's own that a
+// failed step leaves behind, and passes the failure on.
+[[noreturn]] void DeleteAndRethrow(Handle& file, const std::wstring& name) {
+    if (file.Valid()) file.Close();
+    ::DeleteFileW(name.c_str());
+    throw;
 }
 
 // Temporaries are "<name>.tmp-" and six characters. Their writer opens them
@@ -81,9 +94,9 @@ HANDLE CreateTemporary(const std::wstring& stem, DWORD attributes, std::wstring&
         if (file != INVALID_HANDLE_VALUE) return file;
         const DWORD error = ::GetLastError();
         if (error == ERROR_ACCESS_DENIED) return INVALID_HANDLE_VALUE;
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) Fail(path);
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) Fail(path, "CreateFileW", error);
     }
-    Fail(path);
+    Fail(path, "CreateFileW", ERROR_FILE_EXISTS);
 }
 
 // Writes a temporary beside the target and moves it over the target. False
@@ -93,25 +106,46 @@ bool ReplaceByRename(const std::wstring& target, const std::wstring& folder, con
     std::wstring temp;
     Handle file(CreateTemporary(folder + name + std::wstring(kTemporaryInfix), attributes, temp, path));
     if (!file.Valid()) return false;
-    // The file is closed before the move, which Windows refuses for a file
-    // that is open without delete sharing.
-    const bool written =
-        WriteAll(file.get(), bytes.data(), bytes.size()) && ::FlushFileBuffers(file.get()) && file.Close();
-    if (!written || !::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileW(temp.c_str());
-        Fail(path);
+    try {
+        WriteAllAndFlush(file.get(), bytes, path);
+        // The file is closed before the move, which Windows refuses for a
+        // file that is open without delete sharing.
+        if (!file.Close()) Fail(path, "CloseHandle");
+        if (!::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            Fail(path, "MoveFileExW");
+    } catch (const EFileError&) {
+        DeleteAndRethrow(file, temp);
     }
     return true;
 }
 
-// Truncates and rewrites the file itself, every step checked.
-void WriteInPlace(const std::wstring& target, const std::string& bytes, const std::string& path) {
-    Handle file(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid() || !WriteAll(file.get(), bytes.data(), bytes.size()) || !::FlushFileBuffers(file.get()) ||
-        !file.Close())
-        Fail(path);
+void SetEnd(HANDLE file, LONGLONG size, const std::string& path) {
+    LARGE_INTEGER end{};
+    end.QuadPart = size;
+    if (!::SetFilePointerEx(file, end, nullptr, FILE_BEGIN)) Fail(path, "SetFilePointerEx");
+    if (!::SetEndOfFile(file)) Fail(path, "SetEndOfFile");
 }
+
+// Rewrites the file itself, every step checked. A file that grows gets its
+// new end before the first byte is written, so a full disk fails there and
+// leaves the old bytes whole; the old tail beyond the new end goes last.
+void WriteInPlace(const std::wstring& target, const std::string& bytes, const std::string& path) {
+    Handle file(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) Fail(path, "CreateFileW");
+    LARGE_INTEGER old{};
+    if (!::GetFileSizeEx(file.get(), &old)) Fail(path, "GetFileSizeEx");
+    const auto size = static_cast<LONGLONG>(bytes.size());
+    if (size > old.QuadPart) SetEnd(file.get(), size, path);
+    if (!::SetFilePointerEx(file.get(), LARGE_INTEGER{}, nullptr, FILE_BEGIN)) Fail(path, "SetFilePointerEx");
+    WriteAllAndFlush(file.get(), bytes, path);
+    SetEnd(file.get(), size, path);
+    if (!::FlushFileBuffers(file.get())) Fail(path, "FlushFileBuffers");
+    if (!file.Close()) Fail(path, "CloseHandle");
+}
+
+// Raised for a handle that is not a file on a disk (a device or a pipe).
+[[noreturn]] void FailNotADiskFile(const std::string& path) { Fail(path, "GetFileType", ERROR_INVALID_FUNCTION); }
 
 // What a replacement takes over of its file's attributes.
 DWORD KeptAttributes(DWORD attributes) {
@@ -126,16 +160,19 @@ std::wstring ExistingWritableFile(const std::string& path, DWORD& attributes) {
     // A folder cannot be opened like this: it fails here.
     Handle file(::CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) Fail(path, "CreateFileW");
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) FailNotADiskFile(path);
     BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(file.get(), &info)) Fail(path, "GetFileInformationByHandle");
     // The attribute is asked as well: Wine lets root open a read-only file
-    // for writing.
-    if (!file.Valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK ||
-        !::GetFileInformationByHandle(file.get(), &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
-        Fail(path);
+    // for writing. Windows itself refuses it so.
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) Fail(path, "CreateFileW", ERROR_ACCESS_DENIED);
     const DWORD length = ::GetFinalPathNameByHandleW(file.get(), nullptr, 0, FILE_NAME_NORMALIZED);
+    if (length == 0) Fail(path, "GetFinalPathNameByHandleW");
     std::wstring final(length, L'\0');
     const DWORD written = ::GetFinalPathNameByHandleW(file.get(), final.data(), length, FILE_NAME_NORMALIZED);
-    if (length == 0 || written == 0 || written >= length) Fail(path);
+    if (written == 0) Fail(path, "GetFinalPathNameByHandleW");
+    if (written >= length) Fail(path, "GetFinalPathNameByHandleW", ERROR_INSUFFICIENT_BUFFER);
     final.resize(written);
     attributes = KeptAttributes(info.dwFileAttributes);
     return final;
@@ -146,12 +183,13 @@ std::wstring ExistingWritableFile(const std::string& path, DWORD& attributes) {
 std::string ReadWholeFile(const std::string& path) {
     Handle file(::CreateFileW(WidePath(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK) Fail(path);
+    if (!file.Valid()) Fail(path, "CreateFileW");
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) FailNotADiskFile(path);
     std::string bytes;
     char buffer[65536];
     for (;;) {
         DWORD n = 0;
-        if (!::ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) Fail(path);
+        if (!::ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) Fail(path, "ReadFile");
         if (n == 0) break;
         bytes.append(buffer, n);
     }
@@ -181,7 +219,7 @@ void PublishFile(const std::string& path, const std::string& bytes) {
         existing != INVALID_FILE_ATTRIBUTES && !(existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
     const DWORD attributes = file ? KeptAttributes(existing) : FILE_ATTRIBUTE_NORMAL;
     RemoveStaleTemporaries(folder, name);
-    if (!ReplaceByRename(target, folder, name, attributes, bytes, path)) Fail(path);
+    if (!ReplaceByRename(target, folder, name, attributes, bytes, path)) Fail(path, "CreateFileW", ERROR_ACCESS_DENIED);
 }
 
 bool NothingAt(const std::string& path) {
@@ -207,7 +245,7 @@ void MakeFolder(const std::wstring& folder, const std::string& directory) {
     const DWORD attributes = ::GetFileAttributesW(folder.c_str());
     if (error != ERROR_ALREADY_EXISTS || attributes == INVALID_FILE_ATTRIBUTES ||
         !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        Fail(directory);
+        Fail(directory, "CreateDirectoryW", static_cast<int>(error));
 }
 
 }  // namespace
@@ -225,17 +263,20 @@ bool CreateFileOnce(const std::string& path, const std::string& bytes) {
     const std::wstring temp = target + L".new-" + std::to_wstring(::GetCurrentProcessId());
     ::DeleteFileW(temp.c_str());
     Handle file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) Fail(path);
-    const bool written =
-        WriteAll(file.get(), bytes.data(), bytes.size()) && ::FlushFileBuffers(file.get()) && file.Close();
-    // Without MOVEFILE_REPLACE_EXISTING the move refuses to replace what
-    // another start put there first.
-    const bool moved = written && ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
-    const DWORD error = ::GetLastError();
-    if (moved) return true;
-    ::DeleteFileW(temp.c_str());
-    if (written && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) return false;
-    Fail(path);
+    if (!file.Valid()) Fail(path, "CreateFileW");
+    try {
+        WriteAllAndFlush(file.get(), bytes, path);
+        if (!file.Close()) Fail(path, "CloseHandle");
+        // Without MOVEFILE_REPLACE_EXISTING the move refuses to replace what
+        // another start put there first.
+        if (::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(temp.c_str());
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return false;
+        Fail(path, "MoveFileExW", static_cast<int>(error));
+    } catch (const EFileError&) {
+        DeleteAndRethrow(file, temp);
+    }
 }
 
 }  // namespace lookout

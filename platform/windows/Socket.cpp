@@ -62,16 +62,6 @@ int CloseSocket(SocketHandle socket) { return ::closesocket(socket) == 0 ? 0 : :
 
 int LastSocketError() { return ::WSAGetLastError(); }
 
-std::string SocketErrorText(int error) {
-    char text[256];
-    const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                          static_cast<DWORD>(error), 0, text, sizeof text, nullptr);
-    std::string message(text, length);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.'))
-        message.pop_back();
-    return message.empty() ? "error " + std::to_string(error) : message;
-}
-
 void ResetOnClose(SocketHandle socket) {
     const linger reset{1, 0};
     ::setsockopt(socket, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&reset), sizeof reset);

@@ -15,4 +15,6 @@ bool ColourOnStdout() {
     return ::GetConsoleMode(out, &mode) && ::SetConsoleMode(out, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
 }
 
+void ConsoleOutputAsUtf8() { ::SetConsoleOutputCP(CP_UTF8); }
+
 }  // namespace lookout

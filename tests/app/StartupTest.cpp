@@ -39,7 +39,7 @@ TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxSayWhyAndExitOne) {
         const char* bytes;  // nullptr: no file
         std::u8string message;
     } cases[] = {
-        {nullptr, u8"ﾌｧｲﾙ @ は開けません"},
+        {nullptr, u8"ﾌｧｲﾙ @ は開けません (open: No such file or directory)"},
         {"1\r\n2\r\na\r\nb\r\n", u8"ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています (4)"},
         {"x\r\n2\r\na\r\nb\r\nc\r\n", u8"'x' は数値ではありません"},
     };

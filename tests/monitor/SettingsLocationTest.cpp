@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "monitor/Settings.h"
+#include "monitor/posix/SameDirectory.h"
 #include "platform/AtomicFile.h"
 #include "platform/Exception.h"
 #include "platform/ExePath.h"

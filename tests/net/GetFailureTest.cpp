@@ -126,7 +126,7 @@ TEST_F(GetFailure, CancelEndsEveryWaitAndLeavesTheClientUsable) {
     THttpClient http(pump);
     http.TimeOut = 10000;
     http.SetResolverServers(dns.Servers());
-    http.ReportLevel = 8;
+    http.ReportLevel = TSockClient::kReportStep;
     for (const auto& [step, failure] : cases) {
         SCOPED_TRACE(step);
         http.OnStatus = [&, step = step](TSockClient& sender, const std::string& status) {
@@ -158,7 +158,7 @@ TEST_F(GetFailure, OneRequestAtATime) {
     THttpClient http(pump);
     http.TimeOut = 10000;
     http.SetResolverServers(dns.Servers());
-    http.ReportLevel = 8;
+    http.ReportLevel = TSockClient::kReportStep;
     for (const std::string step : steps) {
         SCOPED_TRACE(step);
         Failure nested{"not tried", ""};
@@ -216,7 +216,7 @@ TEST_F(GetFailure, DestroyedFromItsOwnHooks) {
         SCOPED_TRACE(when);
         auto http = std::make_unique<THttpClient>(pump);
         http->TimeOut = 10000;
-        http->ReportLevel = 8;
+        http->ReportLevel = TSockClient::kReportStep;
         http->SetResolverServers(dns.Servers());
         auto destroy = [&] { http.reset(); };
         http->OnStatus = [&, when](TSockClient&, const std::string& status) {

@@ -152,7 +152,7 @@ TEST_F(HttpGet, ReportsItsStepsInOrder) {
     test::HttpServer server(pump, {Reply{{"HTTP/1.0 200 OK\r\nA: b\r\n\r\nbody"}}});
     test::DnsServer dns(pump, {{"status.test", "127.0.0.1"}});
     http.SetResolverServers(dns.Servers());
-    http.ReportLevel = 8;
+    http.ReportLevel = TSockClient::kReportStep;
     std::vector<std::string> seen;
     http.OnStatus = [&](TSockClient&, const std::string& status) {
         // The handlers' own reports depend on how the bytes happen to arrive.
@@ -166,7 +166,7 @@ TEST_F(HttpGet, ReportsItsStepsInOrder) {
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(http.LastStatus(), "Request Close Socket");
 
-    http.ReportLevel = 2;
+    http.ReportLevel = TSockClient::kReportOutcome;
     seen.clear();
     http.Get("http://status.test:" + std::to_string(server.Port()) + "/status.txt");
     EXPECT_EQ(seen, std::vector<std::string>{"Transaction Completed"});

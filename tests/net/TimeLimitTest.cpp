@@ -39,7 +39,7 @@ TEST_F(TimeLimit, WhatArrivedWhileTheWaitWasHeldWins) {
         test::HttpServer server(pump, {Reply{test::RandomPieces(header + body, 7, rng), c.close}});
         THttpClient http(pump);
         http.TimeOut = 50;
-        http.ReportLevel = 8;
+        http.ReportLevel = TSockClient::kReportStep;
         bool held = false;
         http.OnStatus = [&](TSockClient&, const std::string& status) {
             if (status != c.holdAt || held) return;

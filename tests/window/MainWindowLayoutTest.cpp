@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 
 #include "monitor/SlotTable.h"
+#include "window/SlotLayout.h"
 #include "platform/DisplayText.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/TextLine.h"
@@ -54,11 +55,12 @@ TEST_F(Layout, WidgetsStandWhereTheTableSays) {
         EXPECT_EQ(window.y(), 80);
         for (std::size_t i = 0; i < kSlotCount; ++i) {
             const SlotDef& def = kSlots[i];
+            const SlotPlace& at = kSlotPlaces[i];
             const SlotWidgets& slot = window.Panel().Slot(i);
             SCOPED_TRACE(std::string(def.key));
-            EXPECT_EQ(slot.box->Name(), "S_" + std::string(def.shortName));
-            EXPECT_EQ(slot.box->x(), def.left);
-            EXPECT_EQ(slot.box->y(), def.top);
+            EXPECT_EQ(slot.box->Name(), "S_" + std::string(at.shortName));
+            EXPECT_EQ(slot.box->x(), at.left);
+            EXPECT_EQ(slot.box->y(), at.top);
             EXPECT_EQ(slot.box->w(), 41);
             EXPECT_EQ(slot.box->h(), 33);
             EXPECT_EQ(slot.box->Colour(), kWhite);
@@ -68,15 +70,15 @@ TEST_F(Layout, WidgetsStandWhereTheTableSays) {
                 std::string name, text;
                 int top;
             } labels[] = {
-                {slot.caption, std::string(def.captionName), std::string(def.caption), 1},
-                {slot.count1, "L_" + std::string(def.shortName) + "1", "0/0", 11},
-                {slot.count2, "L_" + std::string(def.shortName) + "2", "0", 21},
+                {slot.caption, std::string(at.captionName), std::string(def.caption), 1},
+                {slot.count1, "L_" + std::string(at.shortName) + "1", "0/0", 11},
+                {slot.count2, "L_" + std::string(at.shortName) + "2", "0", 21},
             };
             for (const auto& l : labels) {
                 EXPECT_EQ(l.label->Name(), l.name);
                 EXPECT_EQ(l.label->Text(), l.text);
-                EXPECT_EQ(l.label->x(), def.left + 3);
-                EXPECT_EQ(l.label->y(), def.top + l.top);
+                EXPECT_EQ(l.label->x(), at.left + 3);
+                EXPECT_EQ(l.label->y(), at.top + l.top);
                 EXPECT_EQ(l.label->Font(), (TFont{SlotGothicFont(), 11, FL_BLACK, false}));
                 EXPECT_TRUE(l.label->Transparent());
                 EXPECT_EQ(l.label->Alignment(), taLeftJustify);
@@ -87,10 +89,10 @@ TEST_F(Layout, WidgetsStandWhereTheTableSays) {
             if (def.game) {
                 EXPECT_EQ(slot.party->Name(), slot.box->Name() + "PT");
                 EXPECT_EQ(slot.guild->Name(), slot.box->Name() + "G");
-                EXPECT_EQ(slot.party->x(), def.left + 24);
-                EXPECT_EQ(slot.guild->x(), def.left + 32);
+                EXPECT_EQ(slot.party->x(), at.left + 24);
+                EXPECT_EQ(slot.guild->x(), at.left + 32);
                 EXPECT_EQ(slot.guild->x() + slot.guild->w(), slot.box->x() + slot.box->w());
-                EXPECT_EQ(slot.party->y(), def.top + 11);
+                EXPECT_EQ(slot.party->y(), at.top + 11);
                 EXPECT_EQ(slot.party->w(), 9);
                 EXPECT_EQ(slot.guild->h(), 9);
                 EXPECT_EQ(slot.party->Colour(), kWhite);
@@ -121,27 +123,29 @@ TEST_F(Layout, WidgetsStandWhereTheTableSays) {
 
 TEST_F(Layout, PixelsShowSharedFramesTheGapAndTheClippedEdges) {
     WhileFirstFetchWaits([](TLOOK_MAIN& window) {
-        for (const SlotDef& def : kSlots) {
+        for (std::size_t i = 0; i < kSlotCount; ++i) {
+            const SlotDef& def = kSlots[i];
+            const SlotPlace& at = kSlotPlaces[i];
             SCOPED_TRACE(std::string(def.key));
-            EXPECT_EQ(PixelAt(window, def.left, def.top + 16), kBlack) << "left frame line";
+            EXPECT_EQ(PixelAt(window, at.left, at.top + 16), kBlack) << "left frame line";
             // Reload and Site lie over PatchFV8's right and Game12's top frame line.
             auto framed = [&](int x, int y) {
                 for (Fl_Button* b : {window.ReloadButton(), window.JumpUrlButton()})
                     if (x >= b->x() && x < b->x() + b->w() && y >= b->y() && y < b->y() + b->h()) return false;
                 return x < 600;
             };
-            if (framed(def.left + 20, def.top)) {
-                EXPECT_EQ(PixelAt(window, def.left + 20, def.top), kBlack) << "top frame line";
+            if (framed(at.left + 20, at.top)) {
+                EXPECT_EQ(PixelAt(window, at.left + 20, at.top), kBlack) << "top frame line";
             }
-            EXPECT_EQ(PixelAt(window, def.left + 37, def.top + 29), kWhite) << "white fill";
-            if (framed(def.left + 40, def.top + 5)) {
-                EXPECT_EQ(PixelAt(window, def.left + 40, def.top + 5), kBlack) << "shared right frame line";
+            EXPECT_EQ(PixelAt(window, at.left + 37, at.top + 29), kWhite) << "white fill";
+            if (framed(at.left + 40, at.top + 5)) {
+                EXPECT_EQ(PixelAt(window, at.left + 40, at.top + 5), kBlack) << "shared right frame line";
             }
             if (def.game) {
-                EXPECT_EQ(PixelAt(window, def.left + 24, def.top + 15), kBlack) << "party frame";
-                EXPECT_EQ(PixelAt(window, def.left + 28, def.top + 15), kWhite) << "party fill";
-                EXPECT_EQ(PixelAt(window, def.left + 32, def.top + 15), kBlack) << "shared middle column";
-                EXPECT_EQ(PixelAt(window, def.left + 40, def.top + 15), kBlack) << "guild on the box frame";
+                EXPECT_EQ(PixelAt(window, at.left + 24, at.top + 15), kBlack) << "party frame";
+                EXPECT_EQ(PixelAt(window, at.left + 28, at.top + 15), kWhite) << "party fill";
+                EXPECT_EQ(PixelAt(window, at.left + 32, at.top + 15), kBlack) << "shared middle column";
+                EXPECT_EQ(PixelAt(window, at.left + 40, at.top + 15), kBlack) << "guild on the box frame";
             }
         }
         EXPECT_EQ(PixelAt(window, 599, 48), kWhite) << "Game15's right frame lies outside";
@@ -158,6 +162,7 @@ TEST_F(Layout, DrawnLabelsKeepToTheWidthsOfTheSlotTable) {
         auto dark = [](Rgb p) { return p.r < 128 && p.g < 128 && p.b < 128; };
         for (std::size_t i = 0; i < kSlotCount; ++i) {
             const SlotDef& def = kSlots[i];
+            const SlotPlace& at = kSlotPlaces[i];
             const SlotWidgets& slot = window.Panel().Slot(i);
             const struct {
                 const SlotLabel* label;
@@ -173,16 +178,16 @@ TEST_F(Layout, DrawnLabelsKeepToTheWidthsOfTheSlotTable) {
                 const int end = std::min(left + l.width + 2, window.w());
                 int inkRight = -1;
                 for (int x = left; x < end; ++x) {
-                    if (x == def.left + kBoxWidth - 1) continue;
+                    if (x == at.left + kBoxWidth - 1) continue;
                     if (CountPixelsIf(image, x, l.label->y(), 1, kLabelHeight, dark) > 0) inkRight = x;
                 }
                 EXPECT_LE(inkRight, left + l.width) << "ink beyond the table's width";
                 // Not even faint ink in a neighbouring box: its first two
                 // inner columns, before its own caption, are one colour.
-                const bool boxToTheRight = i + 1 < kSlotCount && kSlots[i + 1].top == def.top &&
-                                           kSlots[i + 1].left == def.left + kBoxWidth - 1;
+                const bool boxToTheRight = i + 1 < kSlotCount && kSlotPlaces[i + 1].top == at.top &&
+                                           kSlotPlaces[i + 1].left == at.left + kBoxWidth - 1;
                 for (int y = l.label->y(); boxToTheRight && y < l.label->y() + kLabelHeight; ++y) {
-                    EXPECT_EQ(image.At(def.left + kBoxWidth, y), image.At(def.left + kBoxWidth + 1, y))
+                    EXPECT_EQ(image.At(at.left + kBoxWidth, y), image.At(at.left + kBoxWidth + 1, y))
                         << "ink in the next box at y " << y;
                 }
                 EXPECT_GE(inkRight, left + l.width - 4) << "text far narrower than the table's width";

@@ -3,6 +3,7 @@
 // The cycle's own rules are tested without a window (RefreshCycleTest).
 #include "monitor/PageReaders.h"
 #include "monitor/SlotTable.h"
+#include "window/SlotLayout.h"
 #include "tests/window/MainWindowFixture.h"
 #include "platform/DisplayText.h"
 #include "tests/support/PanelModel.h"
@@ -28,16 +29,17 @@ PanelModel Expected(const DemoServiceProcess& demo) {
 void ExpectPanelShows(TLOOK_MAIN& window, const PanelModel& model) {
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         const SlotDef& def = kSlots[i];
+        const SlotPlace& at = kSlotPlaces[i];
         const SlotState& want = model.slots[i];
         const SlotWidgets& slot = window.Panel().Slot(i);
         SCOPED_TRACE(std::string(def.key));
-        EXPECT_EQ(PixelAt(window, def.left + 37, def.top + 29), want.box);
+        EXPECT_EQ(PixelAt(window, at.left + 37, at.top + 29), want.box);
         EXPECT_EQ(slot.count1->Text(), want.count1);
         EXPECT_EQ(slot.count2->Text(), want.count2);
         EXPECT_EQ(slot.box->Hint(), want.hint);
         if (def.game) {
-            EXPECT_EQ(PixelAt(window, def.left + 28, def.top + 15), want.party);
-            EXPECT_EQ(PixelAt(window, def.left + 36, def.top + 15), want.guild);
+            EXPECT_EQ(PixelAt(window, at.left + 28, at.top + 15), want.party);
+            EXPECT_EQ(PixelAt(window, at.left + 36, at.top + 15), want.guild);
         }
     }
 }

@@ -19,6 +19,7 @@
 
 #include "monitor/PageReaders.h"
 #include "monitor/SlotTable.h"
+#include "window/SlotLayout.h"
 #include "platform/AtomicFile.h"
 #include "platform/StringList.h"
 #include "platform/windows/WidePath.h"
@@ -94,14 +95,16 @@ protected:
         const auto filled = [&] {
             shot.emplace(RECT{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom});
             for (std::size_t i = 0; i < kSlotCount; ++i) {
-                if (shot->At(at(kSlots[i].left + 37), at(kSlots[i].top + 29)) != expected_.slots[i].box) return false;
+                if (shot->At(at(kSlotPlaces[i].left + 37), at(kSlotPlaces[i].top + 29)) != expected_.slots[i].box)
+                    return false;
             }
             return true;
         };
         EXPECT_TRUE(WaitUntil(process.Handle(), filled)) << "the boxes do not show the status page";
         int first = -1, last = -1;
-        for (int y = at(kSlots[0].top + kCaptionTop); y < at(kSlots[0].top + kCaptionTop + kLabelHeight); ++y) {
-            for (int x = at(kSlots[0].left + kLabelLeft); x < at(kSlots[0].left + kBoxWidth - 1); ++x) {
+        for (int y = at(kSlotPlaces[0].top + kCaptionTop); y < at(kSlotPlaces[0].top + kCaptionTop + kLabelHeight);
+             ++y) {
+            for (int x = at(kSlotPlaces[0].left + kLabelLeft); x < at(kSlotPlaces[0].left + kBoxWidth - 1); ++x) {
                 if (shot->Dark(x, y)) {
                     if (first < 0) first = y;
                     last = y;

@@ -10,6 +10,7 @@
 
 #include "monitor/PageReaders.h"
 #include "monitor/SlotTable.h"
+#include "window/SlotLayout.h"
 #include "platform/AtomicFile.h"
 #include "platform/ExePath.h"
 #include "platform/StringList.h"
@@ -70,9 +71,8 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
     const auto showsPages = [&] {
         seen.emplace(RECT{origin.x, origin.y, origin.x + 600, origin.y + 64});
         for (std::size_t i = kFirstGameSlot; i < kSlotCount; ++i) {
-            const SlotDef& def = kSlots[i];
-            if (seen->At(def.left + kGuildLeft + 4, def.top + kIndicatorTop + 4) != expected.slots[i].guild)
-                return false;
+            const SlotPlace& at = kSlotPlaces[i];
+            if (seen->At(at.left + kGuildLeft + 4, at.top + kIndicatorTop + 4) != expected.slots[i].guild) return false;
         }
         return true;
     };
@@ -81,30 +81,31 @@ TEST(WindowProgram, ShowsTheSlotsAHintAndKeepsItsPosition) {
     const Capture& shot = *seen;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         const SlotDef& def = kSlots[i];
+        const SlotPlace& at = kSlotPlaces[i];
         const SlotState& slot = expected.slots[i];
         SCOPED_TRACE(std::string(def.key) + " " + slot.count1);
-        EXPECT_EQ(shot.At(def.left + 37, def.top + 29), slot.box) << "box fill";
+        EXPECT_EQ(shot.At(at.left + 37, at.top + 29), slot.box) << "box fill";
         if (def.game) {
-            EXPECT_EQ(shot.At(def.left + kPartyLeft + 4, def.top + kIndicatorTop + 4), slot.party);
-            EXPECT_EQ(shot.At(def.left + kGuildLeft + 4, def.top + kIndicatorTop + 4), slot.guild);
+            EXPECT_EQ(shot.At(at.left + kPartyLeft + 4, at.top + kIndicatorTop + 4), slot.party);
+            EXPECT_EQ(shot.At(at.left + kGuildLeft + 4, at.top + kIndicatorTop + 4), slot.guild);
         }
         // Counts were drawn, and a long first count reaches where "0/0" does not.
         int inkRight = -1;
-        for (int x = def.left + kLabelLeft; x < def.left + kBoxWidth - 1; ++x) {
-            for (int y = def.top + kCount1Top; y < def.top + kCount1Top + 9; ++y) {
+        for (int x = at.left + kLabelLeft; x < at.left + kBoxWidth - 1; ++x) {
+            for (int y = at.top + kCount1Top; y < at.top + kCount1Top + 9; ++y) {
                 if (shot.Dark(x, y)) inkRight = x;
             }
         }
-        EXPECT_GT(inkRight, def.left + kLabelLeft) << "no first count";
+        EXPECT_GT(inkRight, at.left + kLabelLeft) << "no first count";
         if (!def.game && slot.count1.size() >= 7) {
-            EXPECT_GT(inkRight, def.left + 26);
+            EXPECT_GT(inkRight, at.left + 26);
         }
     }
 
     // The pointer resting on Game01's box shows its hint: the address, then
     // lines of Japanese map names (that Japanese draws at all is the font
     // test's to prove).
-    const SlotDef& game01 = kSlots[kFirstGameSlot];
+    const SlotPlace& game01 = kSlotPlaces[kFirstGameSlot];
     ASSERT_TRUE(::SetCursorPos(origin.x + game01.left + 12, origin.y + game01.top + 28));
     HWND hint = nullptr;
     ASSERT_TRUE(WaitUntil(process.Handle(), [&] { return (hint = WindowOf(process.Id(), nullptr, window)); }))

@@ -137,34 +137,39 @@ TEST_F(AtomicFile, WritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
     EXPECT_EQ(FilesIn(dir_), 1u);
 }
 
-TEST_F(AtomicFile, WriteFailureOnAFullDiskIsReportedNotTakenForSuccess) {
-    // A 64 KiB file system of the child's own, filled up before the rewrite.
+TEST_F(AtomicFile, FullDiskGivesTheCauseAndLeavesTheOldFileWhole) {
+    // A 64 KiB file system of the child's own, filled up before the rewrite:
+    // a file of one full page that grows by five bytes needs a page more.
     const std::string disk = dir_ + "/disk";
     fs::create_directory(disk);
     chmod(dir_.c_str(), 0755);
     const std::string file = disk + "/SERVER.INI";
-    const std::string bigger(256 * 1024, 'x');
+    const std::string old(4096, 'o');
+    const std::string cannotOpen = "ﾌｧｲﾙ " + file + " は開けません";
     for (const bool inPlace : {false, true}) {
         SCOPED_TRACE(inPlace ? "in place" : "by rename");
+        const std::string cause =
+            inPlace ? " (posix_fallocate: No space left on device)" : " (write: No space left on device)";
         const int rc = RunInChild([&] {
             if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
                 mount("none", disk.c_str(), "tmpfs", 0, "size=64k,mode=0777") != 0)
                 return kChildCannotSetUp;
-            Write(file, "old");
+            Write(file, old);
             chmod(file.c_str(), 0666);
             std::ofstream(disk + "/filler", std::ios::binary) << std::string(1024 * 1024, 'f');
             if (inPlace && (chmod(disk.c_str(), 0555) != 0 || !DropRoot())) return kChildCannotSetUp;
             try {
-                RewriteFile(file, bigger);
+                RewriteFile(file, old + "\r\nxyz");
                 return 1;
-            } catch (const EFileError&) {
+            } catch (const EFileError& e) {
+                if (e.Message() != cannotOpen) return 2;
+                if (e.what() != cannotOpen + cause) return 3;
             }
-            // The rename leaves the old bytes and no temporary; in place they are gone.
-            if (!inPlace && (ReadWholeFile(file) != "old" || FilesIn(disk) != 2)) return 2;
-            return 0;
+            if (ReadWholeFile(file) != old) return 4;
+            return FilesIn(disk) == 2 ? 0 : 5;  // no temporary left
         });
         if (rc == kChildCannotSetUp) GTEST_SKIP() << "no mount namespace for a small file system here";
-        EXPECT_EQ(rc, 0);
+        EXPECT_EQ(rc, 0) << "1: no error, 2: message, 3: cause, 4: old bytes, 5: temporary";
     }
 }
 
