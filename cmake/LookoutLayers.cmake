@@ -10,12 +10,13 @@
 
 # library: the libraries it may use. A "+name" is an outside library: +fltk is
 # the toolkit and X, +cares the resolver, +notify the desktop notifications,
-# +sockets the system's socket library (Winsock; the C library elsewhere).
+# +sockets the system's socket library (Winsock; the C library elsewhere),
+# +tls the TLS library (OpenSSL; SChannel and the chain engine on Windows).
 set(LOOKOUT_LAYERS
   "lookout_textconv:"
   "lookout_platform: +sockets"
   "lookout_credits:"
-  "lookout_net: lookout_platform +cares"
+  "lookout_net: lookout_platform +cares +tls"
   "lookout_monitor: lookout_platform"
   "lookout_refresh: lookout_monitor lookout_net lookout_textconv lookout_credits lookout_platform"
   "lookout_demo: lookout_platform"
@@ -55,16 +56,19 @@ function(lookout_outside_target name out)
     endif()
   elseif(name STREQUAL "sockets")
     set(${out} lookout_sockets PARENT_SCOPE)
+  elseif(name STREQUAL "tls")
+    set(${out} lookout_tls PARENT_SCOPE)
   else()
     message(FATAL_ERROR "LOOKOUT_LAYERS names an unknown outside library +${name}")
   endif()
 endfunction()
 
-# The targets the table lets `library` link, and whether it may use the toolkit.
-function(lookout_layer_of library out_links out_fltk)
+# The targets the table lets `library` link, and the outside libraries it
+# names ("fltk tls"; "-" for none), whose headers it alone may include.
+function(lookout_layer_of library out_links out_outside)
   set(found OFF)
   set(links "")
-  set(fltk OFF)
+  set(outside "")
   foreach(entry IN LISTS LOOKOUT_LAYERS)
     string(REGEX MATCH "^([a-z_]+):(.*)$" _ "${entry}")
     if(CMAKE_MATCH_1 STREQUAL library)
@@ -76,9 +80,7 @@ function(lookout_layer_of library out_links out_fltk)
           if(target)
             list(APPEND links ${target})
           endif()
-          if(use STREQUAL "+fltk")
-            set(fltk ON)
-          endif()
+          list(APPEND outside ${CMAKE_MATCH_1})
         elseif(use)
           list(APPEND links ${use})
         endif()
@@ -89,7 +91,11 @@ function(lookout_layer_of library out_links out_fltk)
     message(FATAL_ERROR "${library} is not in LOOKOUT_LAYERS")
   endif()
   set(${out_links} "${links}" PARENT_SCOPE)
-  set(${out_fltk} ${fltk} PARENT_SCOPE)
+  if(NOT outside)
+    set(outside "-")
+  endif()
+  string(JOIN " " outside ${outside})
+  set(${out_outside} "${outside}" PARENT_SCOPE)
 endfunction()
 
 # lookout_library(NAME SOURCES file... HEADERS header... [SJIS file...]): the
@@ -99,7 +105,7 @@ endfunction()
 # all. SJIS names the files whose literals are compiled to Shift-JIS.
 function(lookout_library name)
   cmake_parse_arguments(L "" "" "SOURCES;HEADERS;SJIS" ${ARGN})
-  lookout_layer_of(${name} links fltk)
+  lookout_layer_of(${name} links outside)
   if(L_SOURCES)
     add_library(${name} STATIC ${L_SOURCES})
     target_link_libraries(${name} PUBLIC ${links})
@@ -130,7 +136,8 @@ endfunction()
 # what its layer allows (no toolkit or X linked by name, no library outside the
 # table, no INTERFACE or PRIVATE extra), and its sources are plain paths. Then
 # writes what the include check reads: one line a file,
-# "library|fltk|allowed libraries|file", headers marked with a leading "h:".
+# "library|outside libraries|allowed libraries|file", headers marked with a
+# leading "h:".
 function(lookout_check_layers)
   set(manifest "")
   foreach(entry IN LISTS LOOKOUT_LAYERS)
@@ -139,7 +146,7 @@ function(lookout_check_layers)
     if(NOT TARGET ${library})
       continue()
     endif()
-    lookout_layer_of(${library} allowed_links fltk)
+    lookout_layer_of(${library} allowed_links outside)
     get_target_property(type ${library} TYPE)
     set(links "")
     if(NOT type STREQUAL "INTERFACE_LIBRARY")
@@ -164,7 +171,7 @@ function(lookout_check_layers)
     get_target_property(headers ${library} LOOKOUT_HEADERS)
     set(layer_links "")
     foreach(link IN LISTS allowed_links)
-      if(link MATCHES "^lookout_" AND NOT link MATCHES "^lookout_(fltk|cares|notify|sockets)$")
+      if(link MATCHES "^lookout_" AND NOT link MATCHES "^lookout_(fltk|cares|notify|sockets|tls)$")
         list(APPEND layer_links ${link})
       endif()
     endforeach()
@@ -180,11 +187,11 @@ function(lookout_check_layers)
       if(NOT IS_ABSOLUTE ${source})
         set(source ${dir}/${source})
       endif()
-      string(APPEND manifest "${library}|${fltk}|${allowed}|${source}\n")
+      string(APPEND manifest "${library}|${outside}|${allowed}|${source}\n")
     endforeach()
     foreach(header IN LISTS headers)
       if(header)
-        string(APPEND manifest "${library}|${fltk}|${allowed}|h:${header}\n")
+        string(APPEND manifest "${library}|${outside}|${allowed}|h:${header}\n")
       endif()
     endforeach()
   endforeach()

@@ -51,6 +51,17 @@ int TSockClient::DropSocket() {
     send_.clear();
     recv_.clear();
     lfScanned_ = 0;
+    if (tls_ && tlsReady_ && tlsFailure_.empty() && fd_ != kNoSocket) {
+        // close_notify keeps the session resumable; the one send that takes
+        // it is all the peer gets, as nothing waits here.
+        tls_->Close();
+        const std::string last = tls_->TakeOutgoing();
+        ::send(fd_, last.data(), static_cast<int>(last.size()), kSendFlags);
+    }
+    tls_.reset();
+    tlsReady_ = false;
+    tlsHeard_ = false;
+    tlsFailure_.clear();
     if (fd_ == kNoSocket) return 0;
     if (watched_ != 0) pump_.Unwatch(fd_);
     watched_ = 0;
@@ -183,7 +194,7 @@ bool TSockClient::ResolveHost() {
     if (timedOut_) throw ESockError("Host Lookup Timed Out");
     if (cancelled_) throw ESockError("Host Lookup Canceled");
     if (!answered) throw ESockError(kRequestTimedOut);  // nothing else is left to have ended the wait
-    if (!noError_) return false;  // "Host Lookup Failed" ends as "Null Remote Address"
+    if (!noError_) return false;                        // "Host Lookup Failed" ends as "Null Remote Address"
     remote_ = found;
     CallHook(OnHostResolved, *this);
     return true;
@@ -220,8 +231,7 @@ void TSockClient::FinishConnect() {
     connecting_ = false;
     int error = 0;
     SocketLength size = sizeof error;
-    if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0)
-        error = LastSocketError();
+    if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0) error = LastSocketError();
     ConnectDone(error);
 }
 
@@ -247,20 +257,41 @@ void TSockClient::Connect() {
     Report(8, "Connecting");
     lookupFinished_ = false;
     noError_ = true;
+    truncated_ = false;
+    certificateExpires_.reset();
+    tlsResumed_ = false;
     StartConnect();
     TimerOn();
     WaitUntil([this] { return connected_ || timedOut_ || cancelled_ || !noError_ || overdue_; });
+    const bool reached = connected_;
+    if (UseTls && connected_ && !timedOut_ && !cancelled_ && !overdue_) StartTls();
     TimerOff();
-    if (connected_ && !timedOut_ && !cancelled_ && noError_) return;
+    if (connected_ && !timedOut_ && !cancelled_ && noError_ && (!UseTls || tlsReady_)) return;
 
-    const char* message = timedOut_   ? "Connection Timed Out"
-                          : cancelled_ ? "Connection Canceled"
-                          : !noError_  ? "Connection Failed"
-                                       : kRequestTimedOut;
+    const std::string message = timedOut_              ? "Connection Timed Out"
+                                : cancelled_           ? "Connection Canceled"
+                                : !tlsFailure_.empty() ? tlsFailure_
+                                : !noError_            ? "Connection Failed"
+                                : reached && !overdue_
+                                    ? TlsError(tls_texts::kHandshakeFailed, "closed by the peer").Message()
+                                    : kRequestTimedOut;
     DropSocket();
     OpenSocket(false);  // a failure here is reported by the next Connect
     CallHook(OnConnectionFailed, *this);
     throw ESockError(message);
+}
+
+void TSockClient::StartTls() {
+    try {
+        tls_ = TlsSession::Start(Host, Port & 0xFFFF);
+        tlsReady_ = tls_->Handshake();  // the first flight
+    } catch (const ESockError& failure) {
+        tlsFailure_ = failure.Message();
+        return;
+    }
+    QueueTlsOutgoing();
+    WaitUntil(
+        [this] { return tlsReady_ || !tlsFailure_.empty() || !connected_ || timedOut_ || cancelled_ || overdue_; });
 }
 
 }  // namespace lookout

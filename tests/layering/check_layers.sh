@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The include check of the layers: every include of one of our headers, in
 # quotes or in angle brackets, names a header of the library itself or of one
-# its layer allows, and only libraries whose layer allows the toolkit include
-# FLTK or X. Reads the list that configuring writes (build/layers.txt).
+# its layer allows, and only libraries whose layer names an outside library
+# include its headers: FLTK or X for +fltk, OpenSSL, SChannel or the chain
+# engine for +tls. Reads the list that configuring writes (build/layers.txt).
 set -euo pipefail
 manifest=$1 root=$2
 
 declare -A owner  # "net/HttpClient.h" -> lookout_net
 declare -A folder # "net" -> a folder of ours
-while IFS='|' read -r library fltk allowed file; do
+while IFS='|' read -r library outside allowed file; do
   if [[ $file == h:* ]]; then
     name=${file#h:$root/}
     owner[$name]=$library
@@ -17,13 +18,22 @@ while IFS='|' read -r library fltk allowed file; do
 done < "$manifest"
 
 bad=0
-while IFS='|' read -r library fltk allowed file; do
+# The outside library whose header an include names, or nothing.
+outside_of() {
+  case ${1,,} in
+    fl/*|x11/*) echo fltk ;;
+    openssl/*|schannel.h|security.h|sspi.h|wincrypt.h) echo tls ;;
+  esac
+}
+
+while IFS='|' read -r library outside allowed file; do
   file=${file#h:}
   while IFS= read -r include; do
     name=${include:1:-1}
-    if [[ $name == FL/* || $name == X11/* ]]; then
-      [[ $fltk == ON ]] && continue
-      echo "${file#$root/}: $include: $library is toolkit-free"; bad=1
+    needs=$(outside_of "$name")
+    if [[ -n $needs ]]; then
+      [[ " $outside " == *" $needs "* ]] && continue
+      echo "${file#$root/}: $include: $library may not use +$needs"; bad=1
       continue
     fi
     used=${owner[$name]:-}
