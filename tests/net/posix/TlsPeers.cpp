@@ -17,6 +17,66 @@ extern char** environ;
 
 namespace lookout::test {
 
+namespace {
+
+// A child from argv in folder `dir`, with `out` as its stream `onto`
+// (stdout or stderr) and /dev/null for the others.
+pid_t Spawn(std::vector<std::string> argv, const std::string& dir, int out, int onto) {
+    std::vector<char*> cargv;
+    for (auto& a : argv) cargv.push_back(a.data());
+    cargv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO + STDERR_FILENO - onto, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out, onto);
+    posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
+    pid_t pid = -1;
+    const int rc = ::posix_spawnp(&pid, cargv[0], &actions, nullptr, cargv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
+    return pid;
+}
+
+// Starts the child with `onto` on a pipe and reads that until it has
+// written `ready` and a line end; the rest of its text goes nowhere.
+pid_t SpawnUntil(const std::vector<std::string>& argv, const std::string& dir, int onto, const std::string& ready,
+                 std::string& text) {
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    pid_t pid = -1;
+    try {
+        pid = Spawn(argv, dir, out[1], onto);
+    } catch (...) {
+        ::close(out[0]);
+        ::close(out[1]);
+        throw;
+    }
+    ::close(out[1]);
+    for (std::size_t at; (at = text.find(ready)) == std::string::npos || text.find('\n', at) == std::string::npos;) {
+        pollfd entry{out[0], POLLIN, 0};
+        char block[512];
+        const ssize_t got = ::poll(&entry, 1, 10000) == 1 ? ::read(out[0], block, sizeof block) : -1;
+        if (got <= 0) {
+            ::close(out[0]);
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+            throw std::runtime_error(argv[0] + " did not start: " + text);
+        }
+        text.append(block, static_cast<std::size_t>(got));
+    }
+    ::close(out[0]);
+    return pid;
+}
+
+void Stop(pid_t pid) {
+    if (pid < 0) return;
+    ::kill(pid, SIGTERM);
+    ::waitpid(pid, nullptr, 0);
+}
+
+}  // namespace
+
 const std::string& TestCaDir() {
     static const TempDir dir("lookout-test-ca");
     static const std::string path = [] {
@@ -42,48 +102,41 @@ SServer::SServer(const std::string& leaf, const std::vector<std::pair<std::strin
                                      "-key",
                                      ca + "/" + leaf + ".key"};
     argv.insert(argv.end(), extra.begin(), extra.end());
-    std::vector<char*> cargv;
-    for (auto& a : argv) cargv.push_back(a.data());
-    cargv.push_back(nullptr);
-
-    int out[2];
-    if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);  // its "FILE:" lines
-    posix_spawn_file_actions_addchdir_np(&actions, dir_.String().c_str());
-    const int rc = ::posix_spawnp(&pid_, "openssl", &actions, nullptr, cargv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    if (rc != 0) {
-        ::close(out[0]);
-        pid_ = -1;
-        throw std::runtime_error("cannot start openssl s_server");
-    }
-    // "ACCEPT 127.0.0.1:PORT" once it listens.
+    // "ACCEPT 127.0.0.1:PORT" once it listens; its stderr has its "FILE:" lines.
     std::string text;
-    for (std::size_t at;
-         (at = text.find("ACCEPT 127.0.0.1:")) == std::string::npos || text.find('\n', at) == std::string::npos;) {
-        pollfd entry{out[0], POLLIN, 0};
-        char block[512];
-        const ssize_t got = ::poll(&entry, 1, 10000) == 1 ? ::read(out[0], block, sizeof block) : -1;
-        if (got <= 0) {
-            ::close(out[0]);
-            throw std::runtime_error("openssl s_server did not start: " + text);
-        }
-        text.append(block, static_cast<std::size_t>(got));
-    }
-    ::close(out[0]);
+    pid_ = SpawnUntil(argv, dir_.String(), STDOUT_FILENO, "ACCEPT 127.0.0.1:", text);
     port_ = std::atoi(text.c_str() + text.find("ACCEPT 127.0.0.1:") + 17);
 }
 
-SServer::~SServer() {
-    if (pid_ < 0) return;
-    ::kill(pid_, SIGTERM);
-    ::waitpid(pid_, nullptr, 0);
+SServer::~SServer() { Stop(pid_); }
+
+NginxFront::NginxFront(int port) {
+    const std::string ca = TestCaDir();
+    // A port that was free a moment ago; nginx tells when it listens on it.
+    const SocketHandle probe = OpenSocket(SOCK_STREAM);
+    sockaddr_in address = LoopbackAddress(0);
+    SocketLength size = sizeof address;
+    if (::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        throw std::runtime_error("no free port for nginx");
+    port_ = ntohs(address.sin_port);
+    CloseSocket(probe);
+    const std::string d = dir_.String();
+    std::ofstream(dir_.Path() / "nginx.conf")
+        << "daemon off; master_process off; worker_processes 1; pid " << d << "/nginx.pid;\n"
+        << "error_log stderr notice;\nevents { worker_connections 64; }\n"
+        << "http { access_log off; client_body_temp_path " << d << "; proxy_temp_path " << d << ";\n"
+        << "  fastcgi_temp_path " << d << "; uwsgi_temp_path " << d << "; scgi_temp_path " << d << ";\n"
+        << "  server { listen 127.0.0.1:" << port_ << " ssl;\n"
+        << "    ssl_certificate " << ca << "/localhost.pem; ssl_certificate_key " << ca << "/localhost.key;\n"
+        << "    location / { proxy_pass http://127.0.0.1:" << port << "; } } }\n";
+    // Its status lines come after the listening sockets are open.
+    std::string text;
+    pid_ = SpawnUntil({"nginx", "-e", "stderr", "-p", d, "-c", d + "/nginx.conf"}, d, STDERR_FILENO,
+                      "getrlimit(RLIMIT_NOFILE)", text);
 }
+
+NginxFront::~NginxFront() { Stop(pid_); }
 
 Relay::Relay(Pump& pump, int port, bool dropAlerts, std::mt19937& rng)
     : pump_(pump), target_(port), dropAlerts_(dropAlerts), rng_(rng) {

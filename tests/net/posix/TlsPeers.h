@@ -2,7 +2,8 @@
 // TLS peers for the tests: the test CA made at test time by the openssl
 // command (and trusted through SSL_CERT_FILE), `openssl s_server` serving
 // whole HTTP replies from files, and a relay on the client's pump that cuts
-// the server's bytes into random pieces and can drop its alert records.
+// the server's bytes into random pieces and can drop its alert records; and
+// nginx as a TLS front of the demo service.
 #include <sys/types.h>
 
 #include <random>
@@ -33,6 +34,24 @@ public:
 
 private:
     TempDir dir_{"lookout-sserver"};
+    pid_t pid_ = -1;
+    int port_ = 0;
+};
+
+// nginx in front of a plain HTTP service on 127.0.0.1:port, speaking TLS
+// with the test CA's localhost certificate, listening once constructed.
+class NginxFront {
+public:
+    explicit NginxFront(int port);
+    ~NginxFront();
+    NginxFront(const NginxFront&) = delete;
+    NginxFront& operator=(const NginxFront&) = delete;
+    // "https://localhost:PORT/", the form SERVER.INI's base URL lines take.
+    std::string BaseUrl() const { return "https://localhost:" + std::to_string(port_) + "/"; }
+    int Port() const { return port_; }
+
+private:
+    TempDir dir_{"lookout-nginx"};
     pid_t pid_ = -1;
     int port_ = 0;
 };
