@@ -51,13 +51,16 @@ std::string Colour(const std::optional<Rgb>& colour) {
 
 std::string FormatJson(const Report& report) {
     std::string out = "{\"fetched\": " + Quoted(report.fetched) + ", \"source\": " + Quoted(report.sourceUrl) +
-                      ", \"interval_s\": " + std::to_string(report.intervalSeconds) + ", \"servers\": [";
+                      ", \"interval_s\": " + std::to_string(report.intervalSeconds) + ", \"certificate_expires\": " +
+                      (report.certificateExpires.empty() ? "null" : Quoted(report.certificateExpires)) +
+                      ", \"servers\": [";
     const char* separator = "\n";
     for (const ServerState& server : report.servers) {
         out += separator;
         separator = ",\n";
-        out += "  {\"key\": " + Quoted(std::string(server.key)) + ", \"state\": " + Quoted(server.state.value_or("missing")) +
-               ", \"counts\": " + Quoted(server.count1) + ", \"users\": " + CountField(server, server.users) +
+        out += "  {\"key\": " + Quoted(std::string(server.key)) +
+               ", \"state\": " + Quoted(server.state.value_or("missing")) + ", \"counts\": " + Quoted(server.count1) +
+               ", \"users\": " + CountField(server, server.users) +
                ", \"capacity\": " + CountField(server, server.capacity) + ", \"rest\": " + Quoted(server.count2) +
                ", \"colour\": " + Colour(server.colour) + ", \"party\": " + Quoted(server.party) +
                ", \"guild\": " + Quoted(server.guild) + ", \"hint\": " + Quoted(server.hint) + "}";

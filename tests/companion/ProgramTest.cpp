@@ -18,6 +18,8 @@
 #include "tests/support/DemoService.h"
 #include "tests/support/MsLeft.h"
 #include "tests/support/TempDir.h"
+#include "tests/net/posix/TlsPeers.h"
+#include "platform/AtomicFile.h"
 
 namespace lookout {
 namespace {
@@ -94,8 +96,10 @@ private:
             if (fds_[i].fd < 0 || !fds_[i].revents) continue;
             char buffer[4096];
             const ssize_t n = read(fds_[i].fd, buffer, sizeof buffer);
-            if (n > 0) into[i]->append(buffer, std::size_t(n));
-            else close(std::exchange(fds_[i].fd, -1));
+            if (n > 0)
+                into[i]->append(buffer, std::size_t(n));
+            else
+                close(std::exchange(fds_[i].fd, -1));
         }
         return true;
     }
@@ -125,7 +129,9 @@ protected:
         std::ofstream(dir / "SERVER.INI", std::ios::binary) << text;
         return dir / "SERVER.INI";
     }
-    static std::string Lines(const std::string& base) { return "0\r\n0\r\n" + base + "\r\n" + base + "ipmap/\r\nworld1\r\n"; }
+    static std::string Lines(const std::string& base) {
+        return "0\r\n0\r\n" + base + "\r\n" + base + "ipmap/\r\nworld1\r\n";
+    }
 
     test::TempDir temp{"lookout-status-test"};
     fs::path dir = temp.Path();
@@ -170,6 +176,30 @@ TEST_F(ProgramTest, DemoServiceGivesTheTableAndTheJson) {
     EXPECT_EQ(doc["servers"].size(), 26u);
 }
 
+TEST_F(ProgramTest, HttpsGivesTheCertificatesExpiryAndATlsFailureIsUnknown) {
+    test::DemoServiceProcess demo;
+    test::NginxFront front(demo.Port());
+    const std::string metrics = (dir / "lookout.prom").string();
+    const Outcome json = RunStatus({"--config", Settings(Lines(front.BaseUrl())), "--json", "--prometheus", metrics});
+    EXPECT_TRUE(Exited(json, 0) || Exited(json, 1) || Exited(json, 2)) << json.err;
+    const auto expires = nlohmann::json::parse(json.out)["certificate_expires"];
+    ASSERT_TRUE(expires.is_string()) << json.out;
+    EXPECT_EQ(expires.get<std::string>().size(), 25u) << expires;  // 2026-12-10T19:00:00+00:00
+    const std::string scraped = ReadWholeFile(metrics);
+    EXPECT_NE(scraped.find("\nlookout_tls_certificate_expiry_timestamp_seconds 1"), std::string::npos) << scraped;
+
+    // The expired leaf from s_server: a failed status page, as any other.
+    test::SServer expired("expired", {{"loadtime.txt", "HTTP/1.0 200 OK\r\n\r\n60"}});
+    const std::string base = "https://localhost:" + std::to_string(expired.Port()) + "/";
+    const Outcome nagios = RunStatus({"--config", Settings(Lines(base)), "--nagios", "--prometheus", metrics});
+    EXPECT_TRUE(Exited(nagios, 3));
+    EXPECT_TRUE(nagios.out.starts_with("LOOKOUT UNKNOWN - ")) << nagios.out;
+    EXPECT_NE(nagios.out.find("Certificate Expired [certificate has expired]"), std::string::npos) << nagios.out;
+    const std::string failed = ReadWholeFile(metrics);
+    EXPECT_NE(failed.find("\nlookout_up 0\n"), std::string::npos) << failed;
+    EXPECT_EQ(failed.find("lookout_tls_"), std::string::npos) << failed;
+}
+
 TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {
     // A service that takes the connection and never answers.
     const demo::Listener listener(0);
@@ -181,7 +211,8 @@ TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {
         connection = accept(listener.Fd(), nullptr, nullptr);
         std::string request;
         char buffer[1024];
-        for (ssize_t n; request.find("\r\n\r\n") == std::string::npos && (n = read(connection, buffer, sizeof buffer)) > 0;)
+        for (ssize_t n;
+             request.find("\r\n\r\n") == std::string::npos && (n = read(connection, buffer, sizeof buffer)) > 0;)
             request.append(buffer, std::size_t(n));
         kill(pid, SIGTERM);
     });
@@ -198,7 +229,9 @@ TEST_F(ProgramTest, TimeoutBoundsTheRunAndSidePagesNeverCostTheStatusPage) {
         int status;                       // the exit status; 0 to 2 for any table
         std::vector<std::string> named;   // on stderr, one line each
     } cases[] = {
-        {{"/status.txt"}, 3, {"cannot read the status page " + demo.BaseUrl() + "world1/status.txt: Request Timed Out"}},
+        {{"/status.txt"},
+         3,
+         {"cannot read the status page " + demo.BaseUrl() + "world1/status.txt: Request Timed Out"}},
         {{"/loadtime.txt", "/ipmap/world1", "/party.txt"},
          0,
          {"world1/loadtime.txt: Request Timed Out)", "ipmap/world1: Request Timed Out)",
@@ -218,7 +251,8 @@ TEST_F(ProgramTest, TimeoutBoundsTheRunAndSidePagesNeverCostTheStatusPage) {
             EXPECT_LE(WEXITSTATUS(outcome.status), 2);
             EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 27) << outcome.out;
         }
-        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), std::ptrdiff_t(c.named.size())) << outcome.err;
+        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), std::ptrdiff_t(c.named.size()))
+            << outcome.err;
         for (const std::string& line : c.named) EXPECT_NE(outcome.err.find(line + "\n"), std::string::npos) << line;
     }
 }
@@ -230,8 +264,9 @@ TEST_F(ProgramTest, NotificationsNeverHoldUpTheWatch) {
         test::FakeNotifications none(test::FakeNotifications::Mode::Absent);
         const Outcome outcome = RunStatus({"--config", config, "--notify"});
         EXPECT_TRUE(Exited(outcome, 3)) << outcome.status;
-        EXPECT_EQ(outcome.err, "lookout-status: no desktop notification service "
-                               "(org.freedesktop.Notifications is not on the session bus)\n");
+        EXPECT_EQ(outcome.err,
+                  "lookout-status: no desktop notification service "
+                  "(org.freedesktop.Notifications is not on the session bus)\n");
         EXPECT_EQ(outcome.out, "");
     }
     test::FakeNotifications silent(test::FakeNotifications::Mode::Silent);
@@ -247,8 +282,9 @@ TEST_F(ProgramTest, NotificationsNeverHoldUpTheWatch) {
     kill(watch.Pid(), SIGTERM);
     const Outcome outcome = watch.Finish(1s);
     EXPECT_TRUE(WIFSIGNALED(outcome.status) && WTERMSIG(outcome.status) == SIGTERM) << outcome.status;
-    EXPECT_EQ(outcome.err, "lookout-status: the desktop notification service did not answer within 1 s; "
-                           "the watch goes on, later failures unreported\n");
+    EXPECT_EQ(outcome.err,
+              "lookout-status: the desktop notification service did not answer within 1 s; "
+              "the watch goes on, later failures unreported\n");
 }
 
 }  // namespace
