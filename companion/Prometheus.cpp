@@ -12,14 +12,10 @@ namespace {
 std::string Quoted(const std::string& utf8) {
     std::string out = "\"";
     for (const char c : utf8) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '"')
-            out += "\\\"";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
+        if (c == '\\') out += "\\\\";
+        else if (c == '"') out += "\\\"";
+        else if (c == '\n') out += "\\n";
+        else out += c;
     }
     return out + "\"";
 }
@@ -54,15 +50,13 @@ std::string Server(const ServerState& server) { return "server=" + Quoted(std::s
 
 void ServerFamilies(Exposition& out, const Scrape& scrape) {
     out.Family("lookout_server_up", "1 when the server's state word is Good, else 0.");
-    for (const ServerState& server : scrape.servers)
-        out.Sample(Server(server), server.status == ServerStatus::Good ? "1" : "0");
+    for (const ServerState& server : scrape.servers) out.Sample(Server(server), server.status == ServerStatus::Good ? "1" : "0");
     out.Family("lookout_server_state", "The server's state word, or missing when the status page has no line for it.");
     for (const ServerState& server : scrape.servers)
         out.Sample(Server(server) + ",state=" + Quoted(Word(server.state)), "1");
     out.Family("lookout_server_population", "The server's first count field, when it is an integer.");
     for (const ServerState& server : scrape.servers)
-        if (const auto population = CountsOf(server).population)
-            out.Sample(Server(server), std::to_string(*population));
+        if (const auto population = CountsOf(server).population) out.Sample(Server(server), std::to_string(*population));
     out.Family("lookout_server_capacity", "The server's second count field, when it is an integer.");
     for (const ServerState& server : scrape.servers)
         if (const auto capacity = CountsOf(server).capacity) out.Sample(Server(server), std::to_string(*capacity));

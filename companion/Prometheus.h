@@ -12,10 +12,11 @@ struct Scrape {
     bool statusRead;  // the status page was read at this refresh
     bool partyRead;   // and the party page
     const Servers& servers;
-    double timestamp;                         // the refresh's end, seconds since the epoch
-    double durationSeconds;                   // how long it took
-    double intervalSeconds;                   // the service's refresh interval
-    std::optional<double> certificateExpiry;  // the status page's TLS chain's earliest notAfter
+    double timestamp;        // the refresh's end, seconds since the epoch
+    double durationSeconds;  // how long it took
+    double intervalSeconds;  // the service's refresh interval
+    // The earliest notAfter of the status page's TLS chain, after an https fetch.
+    std::optional<double> certificateExpiry;
 };
 
 // Every family with its HELP and TYPE lines: lookout_up, then the servers'

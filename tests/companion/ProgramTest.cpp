@@ -96,10 +96,8 @@ private:
             if (fds_[i].fd < 0 || !fds_[i].revents) continue;
             char buffer[4096];
             const ssize_t n = read(fds_[i].fd, buffer, sizeof buffer);
-            if (n > 0)
-                into[i]->append(buffer, std::size_t(n));
-            else
-                close(std::exchange(fds_[i].fd, -1));
+            if (n > 0) into[i]->append(buffer, std::size_t(n));
+            else close(std::exchange(fds_[i].fd, -1));
         }
         return true;
     }
@@ -129,9 +127,7 @@ protected:
         std::ofstream(dir / "SERVER.INI", std::ios::binary) << text;
         return dir / "SERVER.INI";
     }
-    static std::string Lines(const std::string& base) {
-        return "0\r\n0\r\n" + base + "\r\n" + base + "ipmap/\r\nworld1\r\n";
-    }
+    static std::string Lines(const std::string& base) { return "0\r\n0\r\n" + base + "\r\n" + base + "ipmap/\r\nworld1\r\n"; }
 
     test::TempDir temp{"lookout-status-test"};
     fs::path dir = temp.Path();
@@ -211,8 +207,7 @@ TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {
         connection = accept(listener.Fd(), nullptr, nullptr);
         std::string request;
         char buffer[1024];
-        for (ssize_t n;
-             request.find("\r\n\r\n") == std::string::npos && (n = read(connection, buffer, sizeof buffer)) > 0;)
+        for (ssize_t n; request.find("\r\n\r\n") == std::string::npos && (n = read(connection, buffer, sizeof buffer)) > 0;)
             request.append(buffer, std::size_t(n));
         kill(pid, SIGTERM);
     });
@@ -229,9 +224,7 @@ TEST_F(ProgramTest, TimeoutBoundsTheRunAndSidePagesNeverCostTheStatusPage) {
         int status;                       // the exit status; 0 to 2 for any table
         std::vector<std::string> named;   // on stderr, one line each
     } cases[] = {
-        {{"/status.txt"},
-         3,
-         {"cannot read the status page " + demo.BaseUrl() + "world1/status.txt: Request Timed Out"}},
+        {{"/status.txt"}, 3, {"cannot read the status page " + demo.BaseUrl() + "world1/status.txt: Request Timed Out"}},
         {{"/loadtime.txt", "/ipmap/world1", "/party.txt"},
          0,
          {"world1/loadtime.txt: Request Timed Out)", "ipmap/world1: Request Timed Out)",
@@ -251,8 +244,7 @@ TEST_F(ProgramTest, TimeoutBoundsTheRunAndSidePagesNeverCostTheStatusPage) {
             EXPECT_LE(WEXITSTATUS(outcome.status), 2);
             EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 27) << outcome.out;
         }
-        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), std::ptrdiff_t(c.named.size()))
-            << outcome.err;
+        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), std::ptrdiff_t(c.named.size())) << outcome.err;
         for (const std::string& line : c.named) EXPECT_NE(outcome.err.find(line + "\n"), std::string::npos) << line;
     }
 }
@@ -264,9 +256,8 @@ TEST_F(ProgramTest, NotificationsNeverHoldUpTheWatch) {
         test::FakeNotifications none(test::FakeNotifications::Mode::Absent);
         const Outcome outcome = RunStatus({"--config", config, "--notify"});
         EXPECT_TRUE(Exited(outcome, 3)) << outcome.status;
-        EXPECT_EQ(outcome.err,
-                  "lookout-status: no desktop notification service "
-                  "(org.freedesktop.Notifications is not on the session bus)\n");
+        EXPECT_EQ(outcome.err, "lookout-status: no desktop notification service "
+                               "(org.freedesktop.Notifications is not on the session bus)\n");
         EXPECT_EQ(outcome.out, "");
     }
     test::FakeNotifications silent(test::FakeNotifications::Mode::Silent);
@@ -282,9 +273,8 @@ TEST_F(ProgramTest, NotificationsNeverHoldUpTheWatch) {
     kill(watch.Pid(), SIGTERM);
     const Outcome outcome = watch.Finish(1s);
     EXPECT_TRUE(WIFSIGNALED(outcome.status) && WTERMSIG(outcome.status) == SIGTERM) << outcome.status;
-    EXPECT_EQ(outcome.err,
-              "lookout-status: the desktop notification service did not answer within 1 s; "
-              "the watch goes on, later failures unreported\n");
+    EXPECT_EQ(outcome.err, "lookout-status: the desktop notification service did not answer within 1 s; "
+                           "the watch goes on, later failures unreported\n");
 }
 
 }  // namespace

@@ -25,11 +25,9 @@ const std::string kBusy = "\x8d\xac\x8e\x47";
 PanelRecorder ReadAll() {
     PanelRecorder panel;
     ReadAddressPage("heading\nLoginServer 10.0.0.1 6900 x map\x83\x7d<br>two1234\n", panel);
-    ReadStatusPage(
-        "LoginServer,Good,1,2,3\r\nCharSelect,good,4,5,6\r\nPatchServerH,Down\r\n"
-        "GameServer01,Closed,10,20," +
-            kBusy + "\r\nGameServer02,Good,1,2,3,4\r\nGameServer03,Good,1/2,3,4\r\n",
-        panel);
+    ReadStatusPage("LoginServer,Good,1,2,3\r\nCharSelect,good,4,5,6\r\nPatchServerH,Down\r\n"
+                   "GameServer01,Closed,10,20," + kBusy + "\r\nGameServer02,Good,1,2,3,4\r\nGameServer03,Good,1/2,3,4\r\n",
+                   panel);
     ReadPartyPage("GameServer01,x,good,y,slow,z\nGameServer02,x,dead,y,nonsense,z\n", panel);
     return panel;
 }
@@ -40,9 +38,8 @@ TEST(Report, JsonDocumentCarriesWhatTheWindowShows) {
         FormatJson({"2026-12-08T10:00:00+09:00", "http://h/a/status.txt", 60, panel.State(), ""}));
     EXPECT_EQ(doc["fetched"], "2026-12-08T10:00:00+09:00");
     EXPECT_TRUE(doc["certificate_expires"].is_null()) << "not over https";
-    EXPECT_EQ(nlohmann::json::parse(
-                  FormatJson({"", "", 0, panel.State(), "2027-01-01T09:00:00+09:00"}))["certificate_expires"],
-              "2027-01-01T09:00:00+09:00");
+    const std::string tls = FormatJson({"", "", 0, panel.State(), "2027-01-01T09:00:00+09:00"});
+    EXPECT_EQ(nlohmann::json::parse(tls)["certificate_expires"], "2027-01-01T09:00:00+09:00");
     EXPECT_EQ(doc["source"], "http://h/a/status.txt");
     EXPECT_EQ(doc["interval_s"], 60);
     const auto& servers = doc["servers"];
@@ -59,8 +56,7 @@ TEST(Report, JsonDocumentCarriesWhatTheWindowShows) {
         // no comma after the status word: it is empty, the rest takes it
         {kPatchH, R"({"key":"PatchServerH","state":"","counts":"/","users":"","capacity":"","rest":"Down",
                     "colour":null,"party":null,"guild":null,"hint":null})"},
-        {kGame01,
-         R"({"key":"GameServer01","state":"Closed","counts":"10/20","users":10,"capacity":20,"rest":"\u6df7\u96d1",
+        {kGame01, R"({"key":"GameServer01","state":"Closed","counts":"10/20","users":10,"capacity":20,"rest":"\u6df7\u96d1",
                     "colour":"#CFDFFF","party":"good","guild":"slow","hint":null})"},
         {kGame02, R"({"key":"GameServer02","state":"Good","counts":"1/2","users":1,"capacity":2,"rest":"3,4",
                     "colour":"#CFFFCF","party":"dead","guild":"nonsense","hint":null})"},
@@ -68,8 +64,7 @@ TEST(Report, JsonDocumentCarriesWhatTheWindowShows) {
         {kGame03, R"({"key":"GameServer03","state":"Good","counts":"1/2/3","users":"1/2","capacity":3,"rest":"4",
                     "colour":"#CFFFCF","party":null,"guild":null,"hint":null})"},
         // no line on either page: the window paints white
-        {kGame15,
-         R"({"key":"GameServer15","state":"missing","counts":"error","users":null,"capacity":null,"rest":"0","colour":"#FFFFFF",
+        {kGame15, R"({"key":"GameServer15","state":"missing","counts":"error","users":null,"capacity":null,"rest":"0","colour":"#FFFFFF",
                     "party":null,"guild":null,"hint":null})"},
     };
     for (const auto& c : cases) {
@@ -109,10 +104,9 @@ TEST(Report, ServersChangingTogetherMakeOneNotificationNamingThem) {
     const auto notification = NotificationFor(ChangesBetween(before.State(), after.State()), after.State());
     ASSERT_TRUE(notification);
     EXPECT_EQ(notification->summary, "6 servers changed");
-    EXPECT_EQ(notification->body,
-              "LoginServer is Down (was Good)\nCharSelect is missing (was good)\n"
-              "PatchServerH is missing (was \"\")\nGameServer01 is Good again (was Closed)\n"
-              "GameServer02 is missing (was Good)\nGameServer03 is missing (was Good)");
+    EXPECT_EQ(notification->body, "LoginServer is Down (was Good)\nCharSelect is missing (was good)\n"
+                                  "PatchServerH is missing (was \"\")\nGameServer01 is Good again (was Closed)\n"
+                                  "GameServer02 is missing (was Good)\nGameServer03 is missing (was Good)");
 }
 
 // Every server Good with counts 1/2 and rest 0, but for the lines given here
@@ -121,10 +115,8 @@ PanelRecorder ReadStatus(const std::map<std::string_view, std::optional<std::str
     std::string page;
     for (const SlotDef& slot : kSlots) {
         const auto found = special.find(slot.key);
-        if (found == special.end())
-            page += std::string(slot.key) + ",Good,1,2,0\r\n";
-        else if (found->second)
-            page += std::string(slot.key) + "," + *found->second + "\r\n";
+        if (found == special.end()) page += std::string(slot.key) + ",Good,1,2,0\r\n";
+        else if (found->second) page += std::string(slot.key) + "," + *found->second + "\r\n";
     }
     PanelRecorder panel;
     ReadStatusPage(page, panel);
@@ -143,14 +135,9 @@ TEST(Report, NagiosResultCountsStatesAndNamesTheWorst) {
          "LOOKOUT WARNING - 1 Dead, 1 Closed, 1 Busy\u00A6Full, 23 Good",
          {"GameServer07"},
          "PatchServerFV3 Dead (1/2 0)\nGameServer05 Closed (1/2 x)\nGameServer07 Busy\u00A6Full (1/x 0)\n"},
-        {{{"PatchServerFV6", "Down,1,2,0"},
-          {"GameServer06", "Down,1,2,0"},
-          {"GameServer07", std::nullopt},
-          {"PatchServerFV3", "Dead,1,2,0"},
-          {"GameServer01", "Dead,1,2,0"},
-          {"GameServer13", "Closed,01,+2,0"}},
-         "LOOKOUT CRITICAL - 2 Down (PatchServerFV6, GameServer06), 1 missing (GameServer07), 2 Dead, 1 Closed, 20 "
-         "Good",
+        {{{"PatchServerFV6", "Down,1,2,0"}, {"GameServer06", "Down,1,2,0"}, {"GameServer07", std::nullopt},
+          {"PatchServerFV3", "Dead,1,2,0"}, {"GameServer01", "Dead,1,2,0"}, {"GameServer13", "Closed,01,+2,0"}},
+         "LOOKOUT CRITICAL - 2 Down (PatchServerFV6, GameServer06), 1 missing (GameServer07), 2 Dead, 1 Closed, 20 Good",
          {"GameServer07", "GameServer13"},
          "PatchServerFV3 Dead (1/2 0)\nPatchServerFV6 Down (1/2 0)\nGameServer01 Dead (1/2 0)\n"
          "GameServer06 Down (1/2 0)\nGameServer07 missing\nGameServer13 Closed (01/+2 0)\n"},
@@ -175,9 +162,8 @@ TEST(Report, MetricsFollowTheExpositionFormat) {
                                       {"GameServer01", R"(Odd\"Word,1,2,3,4)"},
                                       {"GameServer15", std::nullopt}});
     ReadPartyPage("GameServer01,x,good,y,dead,z\n", panel);
-    const std::string head =
-        "# HELP lookout_up 1 when the status page was read at the last refresh, else 0.\n"
-        "# TYPE lookout_up gauge\n";
+    const std::string head = "# HELP lookout_up 1 when the status page was read at the last refresh, else 0.\n"
+                             "# TYPE lookout_up gauge\n";
     const std::string tail =
         "# HELP lookout_refresh_timestamp_seconds When the last refresh ended, in seconds since the epoch.\n"
         "# TYPE lookout_refresh_timestamp_seconds gauge\nlookout_refresh_timestamp_seconds 1796800000.250\n"
@@ -212,7 +198,7 @@ TEST(Report, MetricsFollowTheExpositionFormat) {
         {R"(lookout_server_rest{server="LoginServer"} 12)", true},
         {R"(lookout_server_population{server="CharSelect"} 0)", true},
         {R"(lookout_server_capacity{server="CharSelect"})", false},  // "x"
-        {R"(lookout_server_rest{server="GameServer01"})", false},    // "3,4"
+        {R"(lookout_server_rest{server="GameServer01"})", false},      // "3,4"
         {R"(lookout_server_population{server="GameServer15"})", false},
         {R"(lookout_server_population{server="PatchServerH"})", false},  // "1/2"
         {R"(lookout_server_capacity{server="PatchServerH"} 3)", true},
@@ -225,8 +211,7 @@ TEST(Report, MetricsFollowTheExpositionFormat) {
         SCOPED_TRACE(c.line);
         EXPECT_EQ(metrics.find("\n" + c.line + (c.present ? "\n" : "")) != std::string::npos, c.present);
     }
-    EXPECT_EQ(FormatPrometheus({true, false, panel.State(), 0, 0, 0, std::nullopt}).find("lookout_indicator_state"),
-              std::string::npos)
+    EXPECT_EQ(FormatPrometheus({true, false, panel.State(), 0, 0, 0, std::nullopt}).find("lookout_indicator_state"), std::string::npos)
         << "no indicators when the party page was not read";
 }
 
