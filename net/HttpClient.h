@@ -4,9 +4,9 @@
 // the status line and header lines, as received, in Header. An https URL
 // speaks TLS (see TSockClient); a redirect from it to http is refused, and a
 // TLS reply the peer closed without close_notify fails as truncated unless
-// its one Content-Length was fully received. An HTTP status
-// never raises; every failure does (ESockError and its kin, Exception "Empty
-// URL", EConvertError for a port that is not a number).
+// its one Content-Length was fully received. An HTTP status never raises;
+// every failure does (ESockError and its kin, Exception "Empty URL",
+// EConvertError for a port that is not a number).
 //
 // RequestTimeOut bounds each Get as a whole, lookup to the last byte of the
 // last redirect: past it the Get fails with ESockError "Request Timed Out".

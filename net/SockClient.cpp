@@ -194,7 +194,7 @@ bool TSockClient::ResolveHost() {
     if (timedOut_) throw ESockError("Host Lookup Timed Out");
     if (cancelled_) throw ESockError("Host Lookup Canceled");
     if (!answered) throw ESockError(kRequestTimedOut);  // nothing else is left to have ended the wait
-    if (!noError_) return false;                        // "Host Lookup Failed" ends as "Null Remote Address"
+    if (!noError_) return false;  // "Host Lookup Failed" ends as "Null Remote Address"
     remote_ = found;
     CallHook(OnHostResolved, *this);
     return true;
@@ -231,7 +231,8 @@ void TSockClient::FinishConnect() {
     connecting_ = false;
     int error = 0;
     SocketLength size = sizeof error;
-    if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0) error = LastSocketError();
+    if (::getsockopt(fd_, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0)
+        error = LastSocketError();
     ConnectDone(error);
 }
 
