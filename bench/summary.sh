@@ -12,6 +12,9 @@ if [ -f "$d/bench_net.txt" ]; then
   grep -E '^(GET|raw|curl)' "$d/bench_net.txt" | while read -r line; do row "fetch: ${line%%: *}" "${line#*: }"; done
   grep -E '^wait' "$d/bench_net.txt" | while read -r line; do row "${line%%: *}" "${line#*: }"; done
 fi
+if [ -f "$d/bench_tls.txt" ]; then
+  grep -E '^TLS' "$d/bench_tls.txt" | while read -r line; do row "fetch: ${line%%: *}" "${line#*: }"; done
+fi
 if [ -f "$d/bench_textconv.txt" ]; then
   for name in "EucToSjis" "iconv EUC-JP -> CP932" "memcpy"; do
     line=$(grep -E "^  $name  " "$d/bench_textconv.txt" | head -1)

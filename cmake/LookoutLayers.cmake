@@ -11,12 +11,13 @@
 
 # library: the libraries it may use. A "+name" is an outside library: +fltk is
 # the toolkit and X, +cares the resolver, +notify the desktop notifications,
-# +sockets the system's socket library (Winsock; the C library elsewhere).
+# +sockets the system's socket library (Winsock; the C library elsewhere),
+# +tls the TLS library (OpenSSL; SChannel and the chain engine on Windows).
 set(LOOKOUT_LAYERS
   "lookout_textconv:"
   "lookout_platform: +sockets"
   "lookout_credits:"
-  "lookout_net: lookout_platform +cares"
+  "lookout_net: lookout_platform +cares +tls"
   "lookout_monitor: lookout_platform"
   "lookout_refresh: lookout_monitor lookout_net lookout_textconv lookout_credits lookout_platform"
   "lookout_demo: lookout_platform"
@@ -52,6 +53,7 @@ set(LOOKOUT_OUTSIDE
   "+cares: lookout_cares"
   "+notify: lookout_notify"
   "+sockets: lookout_sockets"
+  "+tls: lookout_tls"
 )
 foreach(line IN LISTS LOOKOUT_OUTSIDE)
   string(REGEX MATCH "^\\+[a-z]+: ([a-z_]+)$" _ "${line}")
@@ -76,11 +78,12 @@ function(lookout_outside_target name out)
   message(FATAL_ERROR "LOOKOUT_LAYERS names an unknown outside library +${name}")
 endfunction()
 
-# The targets the table lets `library` link, and whether it may use the toolkit.
-function(lookout_layer_of library out_links out_fltk)
+# The targets the table lets `library` link, and the outside libraries it
+# names ("fltk tls"; "-" for none), whose headers it alone may include.
+function(lookout_layer_of library out_links out_outside)
   set(found OFF)
   set(links "")
-  set(fltk OFF)
+  set(outside "")
   foreach(entry IN LISTS LOOKOUT_LAYERS)
     string(REGEX MATCH "^([a-z_]+):(.*)$" _ "${entry}")
     if(CMAKE_MATCH_1 STREQUAL library)
@@ -92,9 +95,7 @@ function(lookout_layer_of library out_links out_fltk)
           if(target)
             list(APPEND links ${target})
           endif()
-          if(use STREQUAL "+fltk")
-            set(fltk ON)
-          endif()
+          list(APPEND outside ${CMAKE_MATCH_1})
         elseif(use)
           list(APPEND links ${use})
         endif()
@@ -105,7 +106,11 @@ function(lookout_layer_of library out_links out_fltk)
     message(FATAL_ERROR "${library} is not in LOOKOUT_LAYERS")
   endif()
   set(${out_links} "${links}" PARENT_SCOPE)
-  set(${out_fltk} ${fltk} PARENT_SCOPE)
+  if(NOT outside)
+    set(outside "-")
+  endif()
+  string(JOIN " " outside ${outside})
+  set(${out_outside} "${outside}" PARENT_SCOPE)
 endfunction()
 
 # lookout_library(NAME SOURCES file... HEADERS header... [SJIS file...]): the
@@ -115,7 +120,7 @@ endfunction()
 # all. SJIS names the files whose literals are compiled to Shift-JIS.
 function(lookout_library name)
   cmake_parse_arguments(L "" "" "SOURCES;HEADERS;SJIS" ${ARGN})
-  lookout_layer_of(${name} links fltk)
+  lookout_layer_of(${name} links outside)
   if(L_SOURCES)
     add_library(${name} STATIC ${L_SOURCES})
     target_link_libraries(${name} PUBLIC ${links})
@@ -178,7 +183,8 @@ endfunction()
 # sources are plain paths; an outside target links only what it was made with;
 # an entry point in a library's folder links only what that library may.
 # Then writes what the include check reads: one line a file,
-# "library|fltk|allowed libraries|file", headers marked with a leading "h:";
+# "library|outside libraries|allowed libraries|file", headers marked with a
+# leading "h:";
 # an entry point's sources count as its folder's library.
 function(lookout_check_layers)
   set(outside "")
@@ -228,7 +234,7 @@ function(lookout_check_layers)
     if(NOT TARGET ${library})
       continue()
     endif()
-    lookout_layer_of(${library} allowed_links fltk)
+    lookout_layer_of(${library} allowed_links named)
     lookout_check_links(${library} "${allowed_links}")
     set(layer_links "")
     foreach(link IN LISTS allowed_links)
@@ -267,12 +273,12 @@ function(lookout_check_layers)
       if(NOT source MATCHES "\\.(c|cc|cpp)$")
         continue()
       endif()
-      string(APPEND manifest "${library}|${fltk}|${allowed}|${source}\n")
+      string(APPEND manifest "${library}|${named}|${allowed}|${source}\n")
     endforeach()
     get_target_property(headers ${library} LOOKOUT_HEADERS)
     foreach(header IN LISTS headers)
       if(header)
-        string(APPEND manifest "${library}|${fltk}|${allowed}|h:${header}\n")
+        string(APPEND manifest "${library}|${named}|${allowed}|h:${header}\n")
       endif()
     endforeach()
   endforeach()

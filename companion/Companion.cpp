@@ -51,7 +51,9 @@ ExitStatus Companion::RunOnce() {
     if (party && party->failure) Complain("cannot read the party page " + Describe(*party));
     if (options_.json) {
         const std::int64_t interval = cycle_.Timer().Interval() / 1000;
-        out_ << FormatJson({Now(), cycle_.PageUrl(Page::Status), interval, panel_.State()});
+        const auto expires = status.certificateExpires;
+        out_ << FormatJson({Now(), cycle_.PageUrl(Page::Status), interval, panel_.State(),
+                            expires ? IsoLocalTime(std::chrono::system_clock::from_time_t(*expires)) : ""});
     } else if (options_.nagios) {
         out_ << FormatNagios(panel_.State(), run.took, options_.timeoutSeconds);
     } else {
@@ -70,9 +72,12 @@ ExitStatus Companion::Unknown(const std::string& reason, const RefreshOutcome& r
 
 bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
     if (!options_.prometheus) return true;
+    const PageFetch* status = outcome.Find(Page::Status);
+    std::optional<double> expiry;
+    if (status && status->certificateExpires) expiry = static_cast<double>(*status->certificateExpires);
     const std::string text = FormatPrometheus({outcome.Read(Page::Status), outcome.Read(Page::Party), panel_.State(),
                                                Seconds(std::chrono::system_clock::now().time_since_epoch()),
-                                               Seconds(outcome.took), cycle_.Timer().Interval() / 1000.0});
+                                               Seconds(outcome.took), cycle_.Timer().Interval() / 1000.0, expiry});
     if (*options_.prometheus == "-") {
         out_ << text << std::flush;
         return true;

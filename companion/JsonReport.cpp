@@ -51,7 +51,9 @@ std::string Colour(const std::optional<Rgb>& colour) {
 
 std::string FormatJson(const Report& report) {
     std::string out = "{\"fetched\": " + Quoted(report.fetched) + ", \"source\": " + Quoted(report.sourceUrl) +
-                      ", \"interval_s\": " + std::to_string(report.intervalSeconds) + ", \"servers\": [";
+                      ", \"interval_s\": " + std::to_string(report.intervalSeconds) + ", \"certificate_expires\": " +
+                      (report.certificateExpires.empty() ? "null" : Quoted(report.certificateExpires)) +
+                      ", \"servers\": [";
     const char* separator = "\n";
     for (const ServerState& server : report.servers) {
         out += separator;

@@ -12,9 +12,10 @@ struct Report {
     std::string sourceUrl;  // the status page's URL, Shift-JIS like every text here
     std::int64_t intervalSeconds = 0;
     const Servers& servers;
+    std::string certificateExpires;  // ISO 8601; empty: the page came without TLS
 };
 
-// {"fetched", "source", "interval_s", "servers": [{"key", "state", "counts",
+// {"fetched", "source", "interval_s", "certificate_expires", "servers": [{"key", "state", "counts",
 // "rest", "colour", "party", "guild", "hint"}, ...]}; a server without a
 // status line has the state "missing", other missing values are null.
 std::string FormatJson(const Report& report);

@@ -89,6 +89,11 @@ std::string FormatPrometheus(const Scrape& scrape) {
     out.Sample("", Number(scrape.durationSeconds));
     out.Family("lookout_refresh_interval_seconds", "The status service's refresh interval.");
     out.Sample("", Number(scrape.intervalSeconds));
+    if (scrape.certificateExpiry) {
+        out.Family("lookout_tls_certificate_expiry_timestamp_seconds",
+                   "The earliest notAfter of the status service's certificate chain, in seconds since the epoch.");
+        out.Sample("", Number(*scrape.certificateExpiry));
+    }
     return std::move(out).Text();
 }
 

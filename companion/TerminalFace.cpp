@@ -29,7 +29,7 @@ void TerminalFace::Complain(const std::string& sjisText) {
 }
 
 void TerminalFace::PageFetched(Page page, const std::string& url, const std::exception* failure) {
-    last_ = PageFetch{page, url, std::nullopt};
+    last_ = PageFetch{page, url, std::nullopt, std::nullopt};
     if (failure) last_->failure = failure->what();
 }
 

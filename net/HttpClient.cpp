@@ -2,6 +2,7 @@
 
 #include "net/ReplyHeader.h"
 #include "net/RequestHeader.h"
+#include "net/TlsSession.h"
 #include "net/UrlSplit.h"
 
 namespace lookout {
@@ -31,8 +32,11 @@ void THttpClient::Abort() {
     Cancel();
 }
 
-void THttpClient::SplitRequestUrl() {
-    UrlTarget target = SplitUrl(requestUrl_, Host, Port);
+void THttpClient::SplitRequestUrl(bool redirected) {
+    UrlTarget target = SplitUrl(requestUrl_, Host, Port, UseTls);
+    // The user asked for TLS: nothing of this request goes out in clear.
+    if (redirected && UseTls && !target.Tls) throw ESockError(tls_texts::kDowngrade);
+    UseTls = target.Tls;
     Host = std::move(target.Host);
     Port = target.Port;
     requestPath_ = std::move(target.Path);
@@ -60,7 +64,7 @@ void THttpClient::ReadReplyHeader() {
 void THttpClient::RequestLoop() {
     auto life = Life();
     for (int pass = 1;; ++pass) {
-        SplitRequestUrl();
+        SplitRequestUrl(pass > 1);
         BuildGetRequestHeader(RequestHeader, requestPath_);
         CallHook(OnAboutToSend, *this);
         Connect();  // a failure here leaves the socket as it was and sends nothing
@@ -68,6 +72,11 @@ void THttpClient::RequestLoop() {
             SendRequest();
             ReadReplyHeader();
             CaptureString(Body, -1);
+            // Only a length the header announced tells a whole reply from
+            // one cut short by a close without close_notify.
+            const auto length = ContentLengthOf(Header);
+            if (Truncated() && !(length && Body.size() >= *length))
+                throw TlsError(tls_texts::kTruncated, "closed without close_notify");
             if (StatusCode < 300) {
                 CallHook(OnSuccess, requestKind_);
                 Report(kReportOutcome, "Transaction Completed");

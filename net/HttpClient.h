@@ -1,9 +1,12 @@
 #pragma once
 // A blocking HTTP/1.0 GET over TSockClient: Get(url) returns once the whole
 // reply has been read up to the server's close, with the body in Body and
-// the status line and header lines, as received, in Header. An HTTP status
-// never raises; every failure does (ESockError and its kin, Exception "Empty
-// URL", EConvertError for a port that is not a number).
+// the status line and header lines, as received, in Header. An https URL
+// speaks TLS (see TSockClient); a redirect from it to http is refused, and a
+// TLS reply the peer closed without close_notify fails as truncated unless
+// its one Content-Length was fully received. An HTTP status never raises;
+// every failure does (ESockError and its kin, Exception "Empty URL",
+// EConvertError for a port that is not a number).
 //
 // RequestTimeOut bounds each Get as a whole, lookup to the last byte of the
 // last redirect: past it the Get fails with ESockError "Request Timed Out".
@@ -57,7 +60,7 @@ private:
     static constexpr std::uint8_t kGet = 0;
 
     void RequestLoop();
-    void SplitRequestUrl();
+    void SplitRequestUrl(bool redirected);
     void ReadReplyHeader();
     void SendRequest();
 

@@ -40,6 +40,30 @@ std::optional<std::string> LocationOf(std::string_view line) {
     return std::string(value.substr(0, kMaxUrlPart));
 }
 
+std::optional<std::size_t> ContentLengthOf(std::string_view header) {
+    constexpr std::string_view kName = "CONTENT-LENGTH:";
+    std::optional<std::size_t> length;
+    int lines = 0;
+    for (std::size_t at = header.find('\n'); at != std::string_view::npos && at + 1 < header.size();
+         at = header.find('\n', at + 1)) {
+        std::string_view line = header.substr(at + 1, header.find('\n', at + 1) - at - 1);
+        if (line.size() < kName.size() || !EqualsUpper(line.substr(0, kName.size()), kName)) continue;
+        ++lines;
+        line.remove_prefix(kName.size());
+        const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+        while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+        while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+        std::size_t value = 0;
+        bool digits = !line.empty() && line.size() <= 15;
+        for (const char c : line) {
+            digits = digits && c >= '0' && c <= '9';
+            value = value * 10 + static_cast<std::size_t>(c - '0');
+        }
+        length = digits ? std::optional(value) : std::nullopt;
+    }
+    return lines == 1 ? length : std::nullopt;
+}
+
 bool IsHeaderEnd(std::string_view line) { return line == "\n" || line == "\r\n"; }
 
 }  // namespace lookout

@@ -1,6 +1,7 @@
 #pragma once
 // Reading an HTTP reply's status line and header lines. Each line arrives
 // whole, up to and including its LF, and is kept exactly as received.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,11 @@ std::int16_t StatusCodeOf(std::string_view statusLine);
 // one space), without the line ending, at most 256 characters; nothing for
 // any other line.
 std::optional<std::string> LocationOf(std::string_view line);
+
+// The length a reply's header announces: its one "Content-Length:" line
+// (name in any case) with decimal digits only, blanks around them allowed;
+// nothing when there is no such line, more than one, or another value.
+std::optional<std::size_t> ContentLengthOf(std::string_view header);
 
 // The empty line that ends the header: exactly LF or CR LF.
 bool IsHeaderEnd(std::string_view line);

@@ -51,6 +51,17 @@ int TSockClient::DropSocket() {
     send_.clear();
     recv_.clear();
     lfScanned_ = 0;
+    if (tls_ && tlsReady_ && tlsFailure_.empty() && fd_ != kNoSocket) {
+        // close_notify keeps the session resumable; the one send that takes
+        // it is all the peer gets, as nothing waits here.
+        tls_->Close();
+        const std::string last = tls_->TakeOutgoing();
+        ::send(fd_, last.data(), static_cast<int>(last.size()), kSendFlags);
+    }
+    tls_.reset();
+    tlsReady_ = false;
+    tlsHeard_ = false;
+    tlsFailure_.clear();
     if (fd_ == kNoSocket) return 0;
     watch_ = SocketWatch();
     watched_ = 0;
@@ -243,20 +254,41 @@ void TSockClient::Connect() {
     Report(kReportStep, "Connecting");
     lookupFinished_ = false;
     noError_ = true;
+    truncated_ = false;
+    certificateExpires_.reset();
+    tlsResumed_ = false;
     StartConnect();
     TimerOn();
     WaitUntil([this] { return connected_ || timedOut_ || cancelled_ || !noError_ || overdue_; });
+    const bool reached = connected_;
+    if (UseTls && connected_ && !timedOut_ && !cancelled_ && !overdue_) StartTls();
     TimerOff();
-    if (connected_ && !timedOut_ && !cancelled_ && noError_) return;
+    if (connected_ && !timedOut_ && !cancelled_ && noError_ && (!UseTls || tlsReady_)) return;
 
-    const char* message = timedOut_   ? "Connection Timed Out"
-                          : cancelled_ ? "Connection Canceled"
-                          : !noError_  ? "Connection Failed"
-                                       : kRequestTimedOut;
+    const std::string message = timedOut_              ? "Connection Timed Out"
+                                : cancelled_           ? "Connection Canceled"
+                                : !tlsFailure_.empty() ? tlsFailure_
+                                : !noError_            ? "Connection Failed"
+                                : reached && !overdue_
+                                    ? TlsError(tls_texts::kHandshakeFailed, "closed by the peer").Message()
+                                    : kRequestTimedOut;
     DropSocket();
     OpenSocket(false);  // a failure here is reported by the next Connect
     CallHook(OnConnectionFailed, *this);
     throw ESockError(message);
+}
+
+void TSockClient::StartTls() {
+    try {
+        tls_ = TlsSession::Start(Host, Port & 0xFFFF);
+        tlsReady_ = tls_->Handshake();  // the first flight
+    } catch (const ESockError& failure) {
+        tlsFailure_ = failure.Message();
+        return;
+    }
+    QueueTlsOutgoing();
+    WaitUntil(
+        [this] { return tlsReady_ || !tlsFailure_.empty() || !connected_ || timedOut_ || cancelled_ || overdue_; });
 }
 
 }  // namespace lookout

@@ -14,16 +14,22 @@
 // that ran out while a callback held the wait never beats what arrived
 // meanwhile: a complete line, the body's bytes or the peer's close count
 // first. A deadline (StartDeadline) bounds a whole run of operations.
+//
+// TLS: with UseTls the connect includes the handshake, under the same limit,
+// and every byte sent or read passes through the session; what the reads
+// return is the decrypted data.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "net/Resolver.h"
 #include "net/SockErrors.h"
+#include "net/TlsSession.h"
 #include "platform/Pump.h"
 #include "platform/Socket.h"
 #include "platform/Timer.h"
@@ -54,6 +60,7 @@ public:
     int TimeOut = 0;      // ms for the lookup, the connect, and any pause while sending or reading; 0: none
     int ReportLevel = 1;  // status texts of this level or lower go to OnStatus
     std::int16_t StatusCode = 0;
+    bool UseTls = false;  // the next Connect speaks TLS to Host
 
     std::function<void(TSockClient&)> OnConnect;
     std::function<void(TSockClient&)> OnDisconnect;
@@ -81,6 +88,12 @@ public:
 
     bool Connected() const { return connected_; }
     const std::string& LastStatus() const { return lastStatus_; }
+    // The connection speaks TLS and the peer closed it without close_notify.
+    bool Truncated() const { return truncated_; }
+    // The earliest notAfter of the TLS peer's chain, seconds since 1970.
+    std::optional<std::int64_t> CertificateExpires() const { return certificateExpires_; }
+    // The last TLS handshake resumed an earlier session.
+    bool TlsResumed() const { return tlsResumed_; }
     // Name servers for the lookups instead of the system's, "addr:port,...".
     void SetResolverServers(const std::string& csv) { resolver_->SetServers(csv); }
 
@@ -127,6 +140,11 @@ private:
     void ConnectDone(int error);
     void HandleWritable();
     void HandleReadable();
+    void StartTls();
+    // The bytes received through the TLS session; false when it failed or
+    // the peer ended it.
+    bool TlsReceived(std::string_view bytes);
+    void QueueTlsOutgoing();
     std::size_t FindLf();
 
     bool ResolveHost();
@@ -138,6 +156,7 @@ private:
     void LimitPauses(bool on);
     void Progress();
     [[noreturn]] void RaiseError(int code);
+    bool ReceiveFailed() const { return receiveError_ != 0 || !tlsFailure_.empty(); }
     [[noreturn]] void RaiseReceiveError() const;
     // The deadline's failure if it has passed, else the pause limit's.
     [[noreturn]] void RaiseTimedOut(const char* pauseText) const;
@@ -165,6 +184,14 @@ private:
     bool limitingPauses_ = false;
     int sendError_ = 0;
     int receiveError_ = 0;  // of the reading that ended the connection
+
+    std::unique_ptr<TlsSession> tls_;
+    bool tlsReady_ = false;  // the handshake is done
+    bool tlsHeard_ = false;  // the peer has sent its first byte
+    std::optional<std::int64_t> certificateExpires_;
+    bool tlsResumed_ = false;
+    bool truncated_ = false;
+    std::string tlsFailure_;  // the message of the session's failure
 
     std::string send_;
     std::string recv_;

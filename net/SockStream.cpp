@@ -51,10 +51,19 @@ void TSockClient::HandleWritable() {
 void TSockClient::HandleReadable() {
     Report(kReportStep, "ReadToStream");
     char block[kBlock + 1];
+    // The bytes before the TLS session starts are its own: they stay queued.
+    if (UseTls && !tls_) return;
     const auto got = ::recv(fd_, block, static_cast<int>(kBlock), 0);
     const int error = got < 0 ? LastSocketError() : 0;
     if (got > 0) {
-        recv_.append(block, static_cast<std::size_t>(got));
+        if (!tls_) {
+            recv_.append(block, static_cast<std::size_t>(got));
+        } else if (!TlsReceived({block, static_cast<std::size_t>(got)})) {
+            connected_ = false;
+            UpdateWatch();
+            CallHook(OnDisconnect, *this);
+            return;
+        }
         Progress();
     } else if (got < 0 && (error == kWouldBlock || error == kInterrupted)) {
         return;
@@ -62,11 +71,37 @@ void TSockClient::HandleReadable() {
         // The peer's close, or a reset: either ends the connection, but only
         // the close ends a reply.
         if (got < 0) receiveError_ = error;
+        if (tls_ && !tls_->PeerClosed()) truncated_ = true;
         connected_ = false;
         UpdateWatch();
         CallHook(OnDisconnect, *this);
         return;
     }
+    UpdateWatch();
+}
+
+bool TSockClient::TlsReceived(std::string_view bytes) {
+    try {
+        if (!tlsHeard_ && !OpensTlsRecord(static_cast<unsigned char>(bytes.front())))
+            throw TlsError(tls_texts::kNotTls, "");
+        tlsHeard_ = true;
+        tls_->Received(bytes);
+        if (!tlsReady_ && (tlsReady_ = tls_->Handshake())) {
+            certificateExpires_ = tls_->EarliestExpiry();
+            tlsResumed_ = tls_->Resumed();
+        }
+        if (tlsReady_) tls_->Read(recv_);
+    } catch (const ESockError& failure) {
+        tlsFailure_ = failure.Message();
+    }
+    QueueTlsOutgoing();
+    // close_notify ends the data as a close would.
+    return tlsFailure_.empty() && !tls_->PeerClosed();
+}
+
+void TSockClient::QueueTlsOutgoing() {
+    send_ += tls_->TakeOutgoing();
+    if (!send_.empty()) sendComplete_ = false;
     UpdateWatch();
 }
 
@@ -81,7 +116,12 @@ void TSockClient::Write(std::string_view text) {
     text = text.substr(0, std::min(text.find('\0'), kMaxWrite));
     if (cancelled_) throw EAbortError("Socket write aborted");
     Report(kReportSocket, "Sending Buffer");
-    send_.append(text);
+    if (tls_) {
+        tls_->Send(text);
+        send_ += tls_->TakeOutgoing();
+    } else {
+        send_.append(text);
+    }
     sendComplete_ = send_.empty();
     sendError_ = 0;
     LimitPauses(true);
@@ -103,7 +143,7 @@ void TSockClient::ReadLn(std::string& line) {
     });
     LimitPauses(false);
     if (cancelled_) throw EAbortError("Socket readln aborted");
-    if (receiveError_ != 0) RaiseReceiveError();
+    if (ReceiveFailed()) RaiseReceiveError();
     const std::size_t lf = FindLf();
     if (lf == std::string::npos) {
         if (!connected_) throw ESockError("Connection Closed Before Line End");
@@ -124,7 +164,7 @@ void TSockClient::CaptureString(std::string& text, long limit) {
     const auto wanted = [&] { return limit < 0 || text.size() < static_cast<std::size_t>(limit); };
     // Bytes already received are taken before a time limit is looked at.
     try {
-        while (!cancelled_ && receiveError_ == 0 && wanted()) {
+        while (!cancelled_ && !ReceiveFailed() && wanted()) {
             if (!recv_.empty()) {
                 if (text.size() + recv_.size() > kMaxReceive) throw ESockError("Body Too Large");
                 text += recv_;
@@ -146,11 +186,12 @@ void TSockClient::CaptureString(std::string& text, long limit) {
         cancelled_ = false;
         throw EAbortError("Socket capture aborted");
     }
-    if (receiveError_ != 0) RaiseReceiveError();
+    if (ReceiveFailed()) RaiseReceiveError();
     if (connected_ && wanted()) RaiseTimedOut("Receive Timed Out");
 }
 
 void TSockClient::RaiseReceiveError() const {
+    if (!tlsFailure_.empty()) throw ESockError(tlsFailure_);
     throw ESockError(receiveError_ == kConnectionReset ? "Connection Reset" : "Receive Failed");
 }
 

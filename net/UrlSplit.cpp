@@ -46,13 +46,15 @@ std::string_view HostPartOf(std::string_view url) {
 
 }  // namespace
 
-UrlTarget SplitUrl(std::string_view url, std::string_view previousHost, int previousPort) {
+UrlTarget SplitUrl(std::string_view url, std::string_view previousHost, int previousPort, bool previousTls) {
     if (url.empty()) throw Exception("Empty URL");
-    UrlTarget target{std::string(previousHost), previousPort == 0 ? 80 : previousPort, std::string(PathOf(url))};
+    UrlTarget target{std::string(previousHost), previousPort == 0 ? 80 : previousPort, std::string(PathOf(url)),
+                     previousTls};
 
     if (url.find(':') != std::string_view::npos) {
         const std::string scheme = AsciiLower(Field(url, ':', 1));
-        target.Port = scheme == "gopher" ? 70 : scheme == "ftp" ? 21 : 80;
+        target.Tls = scheme == "https";
+        target.Port = scheme == "gopher" ? 70 : scheme == "ftp" ? 21 : target.Tls ? 443 : 80;
     }
     std::string_view hostPart = HostPartOf(url);
     const std::size_t colon = hostPart.find(':');

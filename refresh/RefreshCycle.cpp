@@ -69,11 +69,11 @@ bool RefreshCycle::TryGet(Page page) {
         HTTP.Get(url);
         CheckReply();
     } catch (const std::exception& failure) {
-        if (running_) running_->pages.push_back({page, url, failure.what()});
+        if (running_) running_->pages.push_back({page, url, failure.what(), std::nullopt});
         face_.PageFetched(page, url, &failure);
         return false;
     }
-    if (running_) running_->pages.push_back({page, url, std::nullopt});
+    if (running_) running_->pages.push_back({page, url, std::nullopt, HTTP.CertificateExpires()});
     face_.PageFetched(page, url, nullptr);
     return !closing_;
 }

@@ -2,6 +2,7 @@
 // What the refresh cycle needs of whatever shows it: the window in the
 // program, a recorder in the tests. Texts are Shift-JIS.
 #include <chrono>
+#include <cstdint>
 #include <exception>
 #include <optional>
 #include <string>
@@ -17,6 +18,9 @@ struct PageFetch {
     Page page;
     std::string url;                     // as the cycle formed it
     std::optional<std::string> failure;  // the failure's text; nullopt: the page was read
+    // The earliest notAfter of the TLS peer's chain (seconds since the
+    // epoch), when the page was read over https.
+    std::optional<std::int64_t> certificateExpires;
 };
 
 // How a refresh ended: every timer tick or Reload that ran, and the

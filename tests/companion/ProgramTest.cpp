@@ -18,6 +18,8 @@
 #include "tests/support/DemoService.h"
 #include "tests/support/MsLeft.h"
 #include "tests/support/TempDir.h"
+#include "tests/net/posix/TlsPeers.h"
+#include "platform/AtomicFile.h"
 
 namespace lookout {
 namespace {
@@ -165,6 +167,30 @@ TEST_F(ProgramTest, DemoServiceGivesTheTableAndTheJson) {
     const auto doc = nlohmann::json::parse(json.out);
     EXPECT_EQ(doc["source"], demo.BaseUrl() + "world1/status.txt");
     EXPECT_EQ(doc["servers"].size(), 26u);
+}
+
+TEST_F(ProgramTest, HttpsGivesTheCertificatesExpiryAndATlsFailureIsUnknown) {
+    test::DemoServiceProcess demo;
+    test::NginxFront front(demo.Port());
+    const std::string metrics = (dir / "lookout.prom").string();
+    const Outcome json = RunStatus({"--config", Settings(Lines(front.BaseUrl())), "--json", "--prometheus", metrics});
+    EXPECT_TRUE(Exited(json, 0) || Exited(json, 1) || Exited(json, 2)) << json.err;
+    const auto expires = nlohmann::json::parse(json.out)["certificate_expires"];
+    ASSERT_TRUE(expires.is_string()) << json.out;
+    EXPECT_EQ(expires.get<std::string>().size(), 25u) << expires;  // 2026-12-10T19:00:00+00:00
+    const std::string scraped = ReadWholeFile(metrics);
+    EXPECT_NE(scraped.find("\nlookout_tls_certificate_expiry_timestamp_seconds 1"), std::string::npos) << scraped;
+
+    // The expired leaf from s_server: a failed status page, as any other.
+    test::SServer expired("expired", {{"loadtime.txt", "HTTP/1.0 200 OK\r\n\r\n60"}});
+    const std::string base = "https://localhost:" + std::to_string(expired.Port()) + "/";
+    const Outcome nagios = RunStatus({"--config", Settings(Lines(base)), "--nagios", "--prometheus", metrics});
+    EXPECT_TRUE(Exited(nagios, 3));
+    EXPECT_TRUE(nagios.out.starts_with("LOOKOUT UNKNOWN - ")) << nagios.out;
+    EXPECT_NE(nagios.out.find("Certificate Expired [certificate has expired]"), std::string::npos) << nagios.out;
+    const std::string failed = ReadWholeFile(metrics);
+    EXPECT_NE(failed.find("\nlookout_up 0\n"), std::string::npos) << failed;
+    EXPECT_EQ(failed.find("lookout_tls_"), std::string::npos) << failed;
 }
 
 TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {

@@ -35,8 +35,11 @@ PanelRecorder ReadAll() {
 TEST(Report, JsonDocumentCarriesWhatTheWindowShows) {
     const PanelRecorder panel = ReadAll();
     const auto doc = nlohmann::json::parse(
-        FormatJson({"2026-12-08T10:00:00+09:00", "http://h/a/status.txt", 60, panel.State()}));
+        FormatJson({"2026-12-08T10:00:00+09:00", "http://h/a/status.txt", 60, panel.State(), ""}));
     EXPECT_EQ(doc["fetched"], "2026-12-08T10:00:00+09:00");
+    EXPECT_TRUE(doc["certificate_expires"].is_null()) << "not over https";
+    const std::string tls = FormatJson({"", "", 0, panel.State(), "2027-01-01T09:00:00+09:00"});
+    EXPECT_EQ(nlohmann::json::parse(tls)["certificate_expires"], "2027-01-01T09:00:00+09:00");
     EXPECT_EQ(doc["source"], "http://h/a/status.txt");
     EXPECT_EQ(doc["interval_s"], 60);
     const auto& servers = doc["servers"];
@@ -168,9 +171,16 @@ TEST(Report, MetricsFollowTheExpositionFormat) {
         "# TYPE lookout_refresh_duration_seconds gauge\nlookout_refresh_duration_seconds 0.012\n"
         "# HELP lookout_refresh_interval_seconds The status service's refresh interval.\n"
         "# TYPE lookout_refresh_interval_seconds gauge\nlookout_refresh_interval_seconds 60.000\n";
-    EXPECT_EQ(FormatPrometheus({false, false, panel.State(), 1796800000.25, 0.012, 60}), head + "lookout_up 0\n" + tail);
+    EXPECT_EQ(FormatPrometheus({false, false, panel.State(), 1796800000.25, 0.012, 60, std::nullopt}),
+              head + "lookout_up 0\n" + tail);
+    EXPECT_TRUE(FormatPrometheus({false, false, panel.State(), 1796800000.25, 0.012, 60, 1798761600})
+                    .ends_with(tail +
+                               "# HELP lookout_tls_certificate_expiry_timestamp_seconds The earliest notAfter of the "
+                               "status service's certificate chain, in seconds since the epoch.\n"
+                               "# TYPE lookout_tls_certificate_expiry_timestamp_seconds gauge\n"
+                               "lookout_tls_certificate_expiry_timestamp_seconds 1798761600.000\n"));
 
-    const std::string metrics = FormatPrometheus({true, true, panel.State(), 1796800000.25, 0.012, 60});
+    const std::string metrics = FormatPrometheus({true, true, panel.State(), 1796800000.25, 0.012, 60, std::nullopt});
     EXPECT_TRUE(metrics.starts_with(head + "lookout_up 1\n# HELP lookout_server_up ")) << metrics;
     EXPECT_TRUE(metrics.ends_with(tail)) << metrics;
     const struct {
@@ -201,7 +211,7 @@ TEST(Report, MetricsFollowTheExpositionFormat) {
         SCOPED_TRACE(c.line);
         EXPECT_EQ(metrics.find("\n" + c.line + (c.present ? "\n" : "")) != std::string::npos, c.present);
     }
-    EXPECT_EQ(FormatPrometheus({true, false, panel.State(), 0, 0, 0}).find("lookout_indicator_state"), std::string::npos)
+    EXPECT_EQ(FormatPrometheus({true, false, panel.State(), 0, 0, 0, std::nullopt}).find("lookout_indicator_state"), std::string::npos)
         << "no indicators when the party page was not read";
 }
 

@@ -2,17 +2,26 @@
 # The include check of the layers, on what the compiler opened: every header
 # of ours in an object's dependency record (`ninja -t deps`), however its
 # include was spelled, belongs to the object's library or to one its layer
-# allows, and only libraries whose layer allows the toolkit open FLTK or X
-# headers. A header's own includes are held to its library's layer too, each
+# allows, and only libraries whose layer names an outside library open its
+# headers: FLTK or X for +fltk, OpenSSL, SChannel or the chain engine for +tls. A header's own includes are held to its library's layer too, each
 # resolved as the compiler would, so that one no object opens yet is checked.
 # Reads the list that configuring writes (BUILD/layers.txt):
-# "library|fltk|allowed|file", headers marked "h:".
+# "library|outside libraries|allowed|file", headers marked "h:".
 #   check_layers.sh BUILD SOURCE-ROOT NINJA
 set -euo pipefail
 build=$(realpath "$1") root=$(realpath "$2") ninja=$3
 cd "$build"
 
 real_paths() { xargs -d '\n' realpath -m --; }  # one process for all
+
+# The outside library whose header an include names, or nothing. The awk
+# judge below holds the same patterns for the paths the compiler opened.
+outside_of() {
+  case ${1,,} in
+    fl/*|x11/*) echo fltk ;;
+    openssl/*|schannel.h|security.h|sspi.h|wincrypt.h) echo tls ;;
+  esac
+}
 
 mapfile -t listed < layers.txt
 mapfile -t listed_real < <(printf '%s\n' "${listed[@]}" | sed 's/^\([^|]*|\)\{3\}\(h:\)\{0,1\}//' | real_paths)
@@ -35,7 +44,7 @@ while IFS= read -r line; do
     if [[ -e $c ]]; then hit=$c; break; fi
   done
   if [[ -z $hit ]]; then
-    if [[ $name == FL/* || $name == X11/* ]]; then hit=/$name
+    if [[ -n $(outside_of "$name") ]]; then hit=/$name
     elif [[ $name == */* && ${name%%/*} != .. && -d $root/${name%%/*} ]]; then hit=$root/$name
     else continue
     fi
@@ -62,11 +71,19 @@ mapfile -t opened < <(sed -n 's/^    //p' <<<"$deps" | sort -u)
     if (index(path, root "/") == 1) path = substr(path, length(root) + 2)
     return path
   }
-  # One file that `file`, of the layer "library|fltk|allowed", opened.
-  function judge(file, layer, real, spelled,   l, used) {
+  # The outside library a system header belongs to, or "".
+  function outside_of(real,   lower) {
+    lower = tolower(real)
+    if (lower ~ /\/(fl|x11)\//) return "fltk"
+    if (lower ~ /\/openssl\// || lower ~ /\/(schannel|security|sspi|wincrypt)\.h$/) return "tls"
+    return ""
+  }
+  # One file that `file`, of the layer "library|outside|allowed", opened.
+  function judge(file, layer, real, spelled,   l, used, needs) {
     split(layer, l, "|")
-    if (real ~ /\/(FL|X11)\//) {
-      if (l[2] != "ON") refuse(file ": " spelled ": " l[1] " is toolkit-free")
+    needs = outside_of(real)
+    if (needs != "") {
+      if (index(" " l[2] " ", " " needs " ") == 0) refuse(file ": " spelled ": " l[1] " may not use +" needs)
     } else if (real in owner) {
       used = owner[real]
       if (index(" " l[3] " ", " " used " ") == 0)

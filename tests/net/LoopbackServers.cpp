@@ -81,7 +81,7 @@ struct HttpServer::Connection {
         }
         std::string& request = server.requests_[index];
         request.append(block, static_cast<std::size_t>(got));
-        if (!replying && request.find("\r\n\r\n") != std::string::npos) {
+        if (!replying && (reply.anyBytes || request.find("\r\n\r\n") != std::string::npos)) {
             replying = true;
             timer = server.pump_.StartTimer(reply.delay, [this] { SendNext(); });
         }

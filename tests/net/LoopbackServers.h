@@ -20,6 +20,7 @@ struct Reply {
     std::chrono::milliseconds delay{0};  // before the first piece
     std::chrono::milliseconds gap{0};    // between pieces
     bool reset = false;                  // the close resets the connection
+    bool anyBytes = false;               // reply to the first bytes, as to a request it cannot read
 };
 
 // The text cut into pieces of 1 to maxPiece bytes.

@@ -43,6 +43,26 @@ TEST(SplitUrl, HostPortAndPath) {
     }
 }
 
+TEST(SplitUrl, HttpsSpeaksTlsOnPort443AndAUrlWithoutSchemeKeepsTheChoice) {
+    struct Case {
+        std::string url;
+        bool previousTls;
+        int port;
+        bool tls;
+    };
+    const Case cases[] = {
+        {"https://H/x", false, 443, true},  {"HTTPS://H:8443/x", false, 8443, true},
+        {"http://H/x", true, 80, false},    {"/x", true, 8443, true},
+        {"H/x", false, 8443, false},        {"httpsx://H/", false, 80, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.url);
+        const UrlTarget t = SplitUrl(c.url, "prev", 8443, c.previousTls);
+        EXPECT_EQ(t.Port, c.port);
+        EXPECT_EQ(t.Tls, c.tls);
+    }
+}
+
 TEST(SplitUrl, Failures) {
     struct Case {
         std::string url;

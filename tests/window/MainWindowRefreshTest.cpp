@@ -9,6 +9,7 @@
 #include "tests/support/PanelModel.h"
 #include "tests/support/Sjis.h"
 #include "tests/support/Gui.h"
+#include "tests/net/posix/TlsPeers.h"
 
 namespace lookout::test {
 namespace {
@@ -67,6 +68,17 @@ TEST_F(Refresh, ActivationPaintsTheWholePanelAndStartsTheTimer) {
     EXPECT_EQ(hinted, 26);
     for (Fl_Button* b : {window.ReloadButton(), window.JumpUrlButton(), window.AboutButton()})
         EXPECT_TRUE(b->active());
+}
+
+TEST_F(Refresh, HttpsThroughNginxPaintsTheWholePanel) {
+    DemoServiceProcess demo(kFrozen);
+    NginxFront front(demo.Port());
+    WriteIni("100\r\n80\r\n" + front.BaseUrl() + "\r\n" + front.BaseUrl() + "ipmap/\r\nworld1\r\n");
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    EXPECT_TRUE(answerer_.Texts().empty());
+    EXPECT_EQ(window.LoadTime(), "3600");
+    ExpectPanelShows(window, Expected(demo));
 }
 
 TEST_F(Refresh, AddressPageFailureShowsItsMessageBoxAndTheRestGoesOn) {
