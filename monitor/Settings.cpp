@@ -6,7 +6,22 @@
 
 namespace lookout {
 
+namespace {
+
+// Some editors begin a UTF-8 file with its byte-order mark. It is no part of
+// line 1, and the file keeps it: a file that looks right must start.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool SkipBom(std::string_view& fileBytes) {
+    if (!fileBytes.starts_with(kUtf8Bom)) return false;
+    fileBytes.remove_prefix(kUtf8Bom.size());
+    return true;
+}
+
+}  // namespace
+
 Settings ParseSettings(std::string_view fileBytes) {
+    SkipBom(fileBytes);
     const StringList lines(fileBytes);
     Settings settings;
     settings.left = StrToInt(TrimRight(lines.At(0)));
@@ -18,10 +33,11 @@ Settings ParseSettings(std::string_view fileBytes) {
 }
 
 std::string RewritePosition(std::string_view fileBytes, std::int32_t left, std::int32_t top) {
+    const bool bom = SkipBom(fileBytes);
     StringList lines(fileBytes);
     lines.Put(0, std::to_string(left));
     lines.Put(1, std::to_string(top));
-    return lines.Text();
+    return (bom ? std::string(kUtf8Bom) : std::string()) + lines.Text();
 }
 
 Settings LoadSettings(const std::string& path) { return ParseSettings(ReadWholeFile(path)); }

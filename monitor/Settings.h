@@ -15,6 +15,7 @@ struct Settings {
     std::string urlSuffix;
 };
 
+// A leading UTF-8 byte-order mark is skipped when read and kept when written.
 // Lines 1 and 2 are trimmed of trailing blanks and control characters and read
 // as integers (EConvertError); a file of fewer than five lines raises the
 // list-index error naming the first missing line.
