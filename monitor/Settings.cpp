@@ -1,6 +1,7 @@
 #include "monitor/Settings.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/CharsetConverter.h"
 #include "platform/IntegerText.h"
 #include "platform/StringList.h"
 
@@ -18,14 +19,24 @@ bool SkipBom(std::string_view& fileBytes) {
     return true;
 }
 
+// Line 1 or 2 as the error quotes it: a line that is not Shift-JIS but UTF-8,
+// as an editor on Linux saves it, in Shift-JIS, so the box does not garble it.
+// A line that reads as a number is ASCII, the same either way.
+std::int32_t PositionOf(std::string_view line) {
+    static const CharsetConverter fromSjis("UTF-8", "CP932"), toSjis("CP932", "UTF-8");
+    const std::string text = TrimRight(line);
+    if (fromSjis.TryConvert(text)) return StrToInt(text);
+    return StrToInt(toSjis.TryConvert(text).value_or(text));
+}
+
 }  // namespace
 
 Settings ParseSettings(std::string_view fileBytes) {
     SkipBom(fileBytes);
     const StringList lines(fileBytes);
     Settings settings;
-    settings.left = StrToInt(TrimRight(lines.At(0)));
-    settings.top = StrToInt(TrimRight(lines.At(1)));
+    settings.left = PositionOf(lines.At(0));
+    settings.top = PositionOf(lines.At(1));
     settings.statusBaseUrl = lines.At(2);
     settings.mapBaseUrl = lines.At(3);
     settings.urlSuffix = lines.At(4);

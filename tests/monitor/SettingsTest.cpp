@@ -36,6 +36,8 @@ TEST(ParseSettings, FailuresNameTheFaultyLineOrText) {
         {"100\r\n1.5\r\na\r\nb\r\nc\r\n", "'1.5' は数値ではありません"},
         {"x\r\n", "'x' は数値ではありません"},  // line 1 is read before the count matters
         {"\r\n2\r\na\r\nb\r\nc\r\n", "'' は数値ではありません"},
+        // saved in UTF-8: quoted readable, not garbled
+        {reinterpret_cast<const char*>(u8"１００\r\n"), "'１００' は数値ではありません"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.file));
