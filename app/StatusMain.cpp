@@ -16,8 +16,8 @@
 #include "monitor/Settings.h"
 #include "monitor/SettingsLocation.h"
 #include "refresh/Texts.h"
-#include "platform/DisplayText.h"
 #include "platform/Exception.h"
+#include "platform/Messages.h"
 #include "platform/PollPump.h"
 #include "platform/SignalPipe.h"
 #include "platform/Terminal.h"
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     try {
         settings = LoadSettings(path);
     } catch (const std::exception& error) {
-        return fail("cannot read the settings " + path + ": " + SjisToUtf8(error.what()));
+        return fail("cannot read the settings " + path + ": " + messages::Glossed(error.what()));
     }
 
     PollPump pump;

@@ -15,7 +15,7 @@
 #include "window/MainWindow.h"
 #include "monitor/Settings.h"
 #include "monitor/SettingsLocation.h"
-#include "platform/DisplayText.h"
+#include "platform/Messages.h"
 #include "refresh/Texts.h"
 #include "toolkit/FltkPump.h"
 #include "toolkit/HintController.h"
@@ -27,7 +27,7 @@ namespace {
 // The box is gone once dismissed; a terminal, a launcher's log or the journal
 // keeps this line.
 void ReportStartupError(const std::string& path, const std::exception& error) {
-    std::cerr << "lookout: " << (path.empty() ? "" : path + ": ") << lookout::SjisToUtf8(error.what()) << "\n";
+    std::cerr << "lookout: " << (path.empty() ? "" : path + ": ") << lookout::messages::Glossed(error.what()) << "\n";
 }
 
 }  // namespace

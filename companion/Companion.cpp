@@ -7,6 +7,7 @@
 #include "companion/Table.h"
 #include "platform/AtomicFile.h"
 #include "platform/DisplayText.h"
+#include "platform/Messages.h"
 
 namespace lookout {
 
@@ -44,11 +45,11 @@ ExitStatus Companion::RunOnce() {
     // The verdict is the status page's: when it failed, that is the one line.
     const PageFetch& status = *run.Find(Page::Status);
     if (status.failure) {
-        Complain("cannot read the status page " + Describe(status));
+        Complain(FetchLine(status));
         return Unknown(lastComplaint_, run);
     }
     const PageFetch* party = run.Find(Page::Party);
-    if (party && party->failure) Complain("cannot read the party page " + Describe(*party));
+    if (party && party->failure) Complain(FetchLine(*party));
     if (options_.json) {
         const std::int64_t interval = cycle_.Timer().Interval() / 1000;
         const auto expires = status.certificateExpires;
@@ -86,7 +87,7 @@ bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
         PublishFile(*options_.prometheus, text);
     } catch (const std::exception& error) {
         // Once while it lasts: a watch tries again at every refresh.
-        if (!metricsFailing_) Complain("cannot write the metrics: " + SjisToUtf8(error.what()));
+        if (!metricsFailing_) Complain("cannot write the metrics: " + messages::Glossed(error.what()));
         metricsFailing_ = true;
         return false;
     }

@@ -58,7 +58,8 @@ std::string FormatJson(const Report& report) {
     for (const ServerState& server : report.servers) {
         out += separator;
         separator = ",\n";
-        out += "  {\"key\": " + Quoted(std::string(server.key)) + ", \"state\": " + Quoted(server.state.value_or("missing")) +
+        out += "  {\"key\": " + Quoted(std::string(server.key)) + ", \"name\": " + Quoted(std::string(server.name)) +
+               ", \"state\": " + Quoted(server.state.value_or("missing")) +
                ", \"counts\": " + Quoted(server.count1) + ", \"users\": " + CountField(server, server.users) +
                ", \"capacity\": " + CountField(server, server.capacity) + ", \"rest\": " + Quoted(server.count2) +
                ", \"colour\": " + Colour(server.colour) + ", \"party\": " + Quoted(server.party) +

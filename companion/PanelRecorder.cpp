@@ -3,7 +3,10 @@
 namespace lookout {
 
 PanelRecorder::PanelRecorder() {
-    for (std::size_t slot = 0; slot < kSlotCount; ++slot) servers_[slot].key = kSlots[slot].key;
+    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
+        servers_[slot].key = kSlots[slot].key;
+        servers_[slot].name = kSlots[slot].caption;
+    }
 }
 
 void PanelRecorder::SetStatusLine(std::size_t slot, const StatusLine& line) {

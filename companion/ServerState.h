@@ -15,6 +15,7 @@ namespace lookout {
 
 struct ServerState {
     std::string_view key;
+    std::string_view name;  // the short name the window draws on the box ("Game06")
     std::optional<std::string> state;  // the status word; nullopt: the page has no line for the server
     ServerStatus status = ServerStatus::Missing;
     std::string users, capacity;       // the two count fields as the page gave them

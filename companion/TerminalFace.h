@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "refresh/FetchText.h"
 #include "refresh/RefreshFace.h"
 
 namespace lookout {
@@ -32,12 +33,5 @@ private:
     std::function<void(const RefreshOutcome&)> finished_;
     std::optional<PageFetch> last_;
 };
-
-// "URL: reason" for a failed fetch, "URL" for a read one (UTF-8, one line).
-std::string Describe(const PageFetch& fetch);
-
-// The text on one line without terminal codes, whatever a reply brought:
-// every control character (line breaks, escapes) becomes a space.
-std::string OneLine(std::string utf8);
 
 }  // namespace lookout

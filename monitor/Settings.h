@@ -15,6 +15,8 @@ struct Settings {
     std::string urlSuffix;
 };
 
+// A leading UTF-8 byte-order mark is skipped when read and kept when written;
+// a line 1 or 2 saved in UTF-8 is quoted in Shift-JIS by its error.
 // Lines 1 and 2 are trimmed of trailing blanks and control characters and read
 // as integers (EConvertError); a file of fewer than five lines raises the
 // list-index error naming the first missing line.

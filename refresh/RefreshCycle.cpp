@@ -7,6 +7,7 @@
 #include "net/ReplyHeader.h"
 #include "refresh/Texts.h"
 #include "platform/IntegerText.h"
+#include "platform/Messages.h"
 #include "platform/Pump.h"
 #include "credits/Credits.h"
 
@@ -63,19 +64,29 @@ void RefreshCycle::SetNormalCaption() {
 
 bool RefreshCycle::TryGet(Page page) {
     if (closing_) return false;
-    const std::string url = PageUrl(page);
+    PageFetch fetch{page, PageUrl(page), std::nullopt};
     if (rules_.bound.count() > 0) HTTP.RequestTimeOut = Budget(page);
     try {
-        HTTP.Get(url);
+        HTTP.Get(fetch.url);
         CheckReply();
     } catch (const std::exception& failure) {
-        if (running_) running_->pages.push_back({page, url, failure.what(), std::nullopt});
-        face_.PageFetched(page, url, &failure);
+        fetch.failure = failure.what();
+        Fetched(fetch, &failure);
         return false;
     }
-    if (running_) running_->pages.push_back({page, url, std::nullopt, HTTP.CertificateExpires()});
-    face_.PageFetched(page, url, nullptr);
+    fetch.certificateExpires = HTTP.CertificateExpires();
+    Fetched(fetch, nullptr);
     return !closing_;
+}
+
+void RefreshCycle::Fetched(const PageFetch& fetch, const std::exception* failure) {
+    if (running_) running_->pages.push_back(fetch);
+    face_.PageFetched(fetch.page, fetch.url, failure);
+    if (closing_) return;
+    bool& failing = failing_[static_cast<std::size_t>(fetch.page)];
+    if (failing == fetch.failure.has_value()) return;
+    failing = !failing;
+    face_.PageTurned(fetch);
 }
 
 int RefreshCycle::Budget(Page page) const {
@@ -148,7 +159,7 @@ void RefreshCycle::FetchLoadTime() {
         TIMER.SetInterval(static_cast<std::int64_t>(seconds) * 1000);
         return;
     }
-    face_.ShowMessage(texts::IntervalFetchFailed());
+    face_.ShowMessage(messages::IntervalFetchFailed());
     loadTime_ = texts::kLoadTimeFallback;
     TIMER.SetInterval(kFallbackInterval);
 }
@@ -157,7 +168,7 @@ void RefreshCycle::FetchAddressHints() {
     if (closing_) return;
     face_.SetCaption(texts::CaptionFetchingAddresses());
     if (!TryGet(Page::Addresses)) {
-        if (!closing_) face_.ShowMessage(texts::AddressFetchFailed());
+        if (!closing_) face_.ShowMessage(messages::AddressFetchFailed());
         return;
     }
     ReadAddressPage(PZ.EucToSjis(HTTP.Body), panel_);

@@ -8,6 +8,7 @@
 // close may arrive inside one. The client serves one request at a time: a tick
 // or Reload that comes while a GET waits is dropped (the next one refreshes).
 // The face hears how each refresh, and the activation, ended.
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -88,6 +89,8 @@ private:
     void RefreshPanel(const std::string& caption, Page page, PageReader read);
     // One GET; false when it failed or the cycle is closing.
     bool TryGet(Page page);
+    // Records the fetch and tells the face, of a change of the page's state too.
+    void Fetched(const PageFetch& fetch, const std::exception* failure);
     // The most the page's GET may take under the rules' bound, in ms.
     int Budget(Page page) const;
     // Raises when the rules refuse the reply the client holds.
@@ -116,6 +119,7 @@ private:
     // The refresh under way, which each fetch is added to; null between them.
     RefreshOutcome* running_ = nullptr;
     int dropped_ = 0;  // ticks and Reloads dropped since the last refresh
+    std::array<bool, 4> failing_{};  // by Page: whether its last fetch failed
 };
 
 }  // namespace lookout

@@ -63,6 +63,10 @@ public:
     virtual void ShowError(const std::exception& error) = 0;
     // After every GET the cycle makes; failure is null when the GET returned.
     virtual void PageFetched(Page /*page*/, const std::string& /*url*/, const std::exception* /*failure*/) {}
+    // A page's fetch failed where its last one read (or where it was the
+    // page's first), or read where its last one failed: once a change, not at
+    // every tick of the same state. A fetch the close cancelled is no change.
+    virtual void PageTurned(const PageFetch& /*fetch*/) {}
     // At the end of every refresh that ran, and of the activation (once, with
     // its own refresh's pages in it). An activation that an error left is
     // reported before the error box.

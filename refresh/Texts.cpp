@@ -12,7 +12,4 @@ std::string NormalCaption(const std::string& title, const std::string& loadTime,
     return title + " (" + loadTime + "秒/" + urlSuffix + ")";
 }
 
-std::string IntervalFetchFailed() { return "loadtime.txtの取得に失敗しました。\n更新時間を120秒と仮定します。"; }
-std::string AddressFetchFailed() { return "IP/MAP対応表の取得に失敗しました。\nヒントを出しません。"; }
-
 }  // namespace lookout::texts

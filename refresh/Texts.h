@@ -1,6 +1,7 @@
 #pragma once
-// The refresh cycle's texts (Shift-JIS): the application title, captions and
-// messages, shown by whichever face the cycle has.
+// The refresh cycle's texts (Shift-JIS): the application title and the
+// captions, shown by whichever face the cycle has; its two messages are with
+// the other message texts (platform/Messages.h).
 #include <string>
 
 namespace lookout::texts {
@@ -14,8 +15,5 @@ std::string CaptionUpdatingStatus();     // "ServerStatus更新中..."
 std::string CaptionUpdatingParty();      // "PT/GuildStatus更新中..."
 // title + " (" + loadTime + "秒/" + urlSuffix + ")"
 std::string NormalCaption(const std::string& title, const std::string& loadTime, const std::string& urlSuffix);
-
-std::string IntervalFetchFailed();  // "loadtime.txtの取得に失敗しました。\n更新時間を120秒と仮定します。"
-std::string AddressFetchFailed();   // "IP/MAP対応表の取得に失敗しました。\nヒントを出しません。"
 
 }  // namespace lookout::texts

@@ -5,6 +5,10 @@
 // metric-compatible with it.
 #include <FL/Enumerations.H>
 
+#include <vector>
+
+#include "toolkit/TextFont.h"
+
 namespace lookout {
 
 Fl_Font GothicFont();      // plain
@@ -14,5 +18,9 @@ Fl_Font GothicBoldFont();  // bold
 // 15% wider ("Game01" would run into the next box), so on Linux it is drawn
 // smaller and horizontally condensed.
 Fl_Font SlotGothicFont();
+// Narrower renderings of a slot label's font, widest first, down to the
+// narrowest that stays legible: on Linux the slot face condensed at the same
+// size; on Windows, whose faces the toolkit cannot condense, the face smaller.
+std::vector<TFont> NarrowerSlotFonts(const TFont& font);
 
 }  // namespace lookout

@@ -31,6 +31,29 @@ int TextHeight(const TFont& font) {
     return fl_height();
 }
 
+int TextAscent(const TFont& font) {
+    Select(font);
+    return fl_height() - fl_descent();
+}
+
+FittedText FitText(std::string_view utf8, const TFont& font, const std::vector<TFont>& narrower, int room) {
+    FittedText fitted{std::string(utf8), font};
+    if (TextWidth(utf8, font) <= room) return fitted;
+    for (const TFont& rendering : narrower) {
+        fitted.font = rendering;
+        if (TextWidth(utf8, rendering) <= room) return fitted;
+    }
+    constexpr std::string_view kEndMark = "\xE2\x80\xA6";  // U+2026, the ellipsis
+    std::size_t keep = utf8.size();
+    do {
+        // Back to the start of the character before: never inside one.
+        while (keep > 0 && (static_cast<unsigned char>(utf8[--keep]) & 0xC0) == 0x80) {
+        }
+        fitted.utf8.assign(utf8.substr(0, keep)).append(kEndMark);
+    } while (keep > 0 && TextWidth(fitted.utf8, fitted.font) > room);
+    return fitted;
+}
+
 void DrawTextLine(std::string_view utf8, const TFont& font, Fl_Color color, int left, int top) {
     fl_font(font.face, font.size);
     fl_color(color);

@@ -3,9 +3,11 @@
 #include <FL/Fl.H>
 
 #include <algorithm>
+#include <iostream>
 #include <limits>
 
 #include "monitor/Settings.h"
+#include "refresh/FetchText.h"
 #include "refresh/Texts.h"
 #include "platform/DisplayText.h"
 #include "toolkit/Fonts.h"
@@ -96,6 +98,8 @@ void TLOOK_MAIN::CloseCallback(Fl_Widget*, void* self) {
 void TLOOK_MAIN::ShowError(const std::exception& error) { ShowErrorBox(texts::kApplicationTitle, error); }
 
 void TLOOK_MAIN::ShowMessage(const std::string& sjisText) { ShowMessageBox(texts::kApplicationTitle, sjisText); }
+
+void TLOOK_MAIN::PageTurned(const PageFetch& fetch) { std::cerr << "lookout: " << FetchLine(fetch) << std::endl; }
 
 void TLOOK_MAIN::SetCaption(const std::string& sjis) {
     caption_ = sjis;

@@ -67,6 +67,9 @@ private:
     void EnableButtons(bool enabled) override;
     void ShowMessage(const std::string& sjisText) override;
     void ShowError(const std::exception& error) override;
+    // One line on standard error when a page starts failing and when it reads
+    // again: the boxes and message boxes do not say why.
+    void PageTurned(const PageFetch& fetch) override;
 
     static void CloseCallback(Fl_Widget*, void* self);
     static void ActivateCallback(void* self);

@@ -74,8 +74,8 @@ int BoxShape::HandlePointer(int event) {
     }
 }
 
-SlotLabel::SlotLabel(int x, int y, std::string name, const std::string& sjisText, BoxShape& box)
-    : TLabel(x, y, 0, kLabelHeight), name_(std::move(name)), box_(box) {
+SlotLabel::SlotLabel(int x, int y, std::string name, const std::string& sjisText, BoxShape& box, Kind kind)
+    : TLabel(x, y, 0, kLabelHeight), name_(std::move(name)), box_(box), kind_(kind) {
     SetTransparent(true);
     // The rows are fixed at 11 pixels; only the width follows the text.
     SetAutoSize(false);
@@ -87,17 +87,28 @@ Indicator::Indicator(int x, int y, std::string name, BoxShape& box)
     : ShapeWidget(x, y, kIndicatorSize, kIndicatorSize, std::move(name)), box_(box) {}
 
 void SlotLabel::draw() {
-    // Inside its box as well as inside itself: a text wider than the box
-    // (the last pixel of "Game02", a long count) never marks the next one.
+    // Inside its box as well as inside itself: a caption wider than the box
+    // (the last pixel of "Game02") never marks the next one.
     fl_push_clip(box_.x(), box_.y(), box_.w(), box_.h());
-    TLabel::draw();
+    if (shown_.font == Font()) {
+        TLabel::draw();
+    } else {
+        // Smaller, on the same baseline as the labels beside it.
+        const int top = y() + TextAscent(Font()) - TextAscent(shown_.font);
+        DrawTextLine(shown_.utf8, shown_.font, shown_.font.color, x(), top);
+    }
     fl_pop_clip();
 }
 
 void SlotLabel::SetText(const std::string& sjisText) {
     if (sjisText == Caption() && w() > 0) return;
     SetCaption(sjisText);
-    size(TextWidth(SjisToUtf8(sjisText), Font()), kLabelHeight);
+    const std::string utf8 = SjisToUtf8(sjisText);
+    // Up to the box's right frame line, with one column of its fill between.
+    const int room = box_.x() + box_.w() - 2 - x();
+    static const std::vector<TFont> narrower = NarrowerSlotFonts(Font());  // every slot label has the one font
+    shown_ = kind_ == kCount ? FitText(utf8, Font(), narrower, room) : FittedText{utf8, Font()};
+    size(TextWidth(shown_.utf8, shown_.font), kLabelHeight);
     RepaintWindow(this);
 }
 
@@ -112,10 +123,11 @@ PanelWidgets::PanelWidgets(HintController& hints) {
         const std::string shortName(at.shortName);
         const int x = at.left + kLabelLeft;
         BoxShape& box = *slots_[i].box;
-        slots_[i].caption =
-            new SlotLabel(x, at.top + kCaptionTop, std::string(at.captionName), std::string(kSlots[i].caption), box);
-        slots_[i].count1 = new SlotLabel(x, at.top + kCount1Top, "L_" + shortName + "1", "0/0", box);
-        slots_[i].count2 = new SlotLabel(x, at.top + kCount2Top, "L_" + shortName + "2", "0", box);
+        slots_[i].caption = new SlotLabel(x, at.top + kCaptionTop, std::string(at.captionName),
+                                          std::string(kSlots[i].caption), box, SlotLabel::kCaption);
+        slots_[i].count1 =
+            new SlotLabel(x, at.top + kCount1Top, "L_" + shortName + "1", "0/0", box, SlotLabel::kCount);
+        slots_[i].count2 = new SlotLabel(x, at.top + kCount2Top, "L_" + shortName + "2", "0", box, SlotLabel::kCount);
     }
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         if (!kSlots[i].game) continue;

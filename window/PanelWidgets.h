@@ -9,6 +9,7 @@
 
 #include "monitor/SlotTable.h"
 #include "monitor/StatusPanel.h"
+#include "toolkit/TextLine.h"
 #include "ui/Label.h"
 
 namespace lookout {
@@ -49,13 +50,18 @@ private:
 };
 
 // Transparent, left-aligned text that grows to the right with its text; what
-// lies outside its box is not drawn.
+// lies outside its box is not drawn. A count label's text is fitted into the
+// room its box leaves it (FitText), so that a count never reads as another
+// number; captions are fixed and drawn as they are.
 class SlotLabel : public TLabel {
 public:
-    SlotLabel(int x, int y, std::string name, const std::string& sjisText, BoxShape& box);
+    enum Kind { kCaption, kCount };
+    SlotLabel(int x, int y, std::string name, const std::string& sjisText, BoxShape& box, Kind kind);
     const std::string& Name() const { return name_; }
     const std::string& Text() const { return Caption(); }  // Shift-JIS
     void SetText(const std::string& sjisText);
+    // What is drawn: the text (UTF-8) and its font.
+    const FittedText& Shown() const { return shown_; }
     BoxShape& Box() const { return box_; }
     int handle(int event) override { return box_.HandlePointer(event); }
 
@@ -65,6 +71,8 @@ protected:
 private:
     std::string name_;
     BoxShape& box_;
+    Kind kind_;
+    FittedText shown_;
 };
 
 // A game slot's party or guild indicator.

@@ -48,23 +48,23 @@ TEST(Report, JsonDocumentCarriesWhatTheWindowShows) {
         std::size_t slot;
         const char* json;
     } cases[] = {
-        {kLogin, R"({"key":"LoginServer","state":"Good","counts":"1/2","users":1,"capacity":2,"rest":"3",
+        {kLogin, R"({"key":"LoginServer","name":"Login","state":"Good","counts":"1/2","users":1,"capacity":2,"rest":"3",
                    "colour":"#CFFFCF","party":null,"guild":null,"hint":"10.0.0.1:6900\nmap\u30de\ntwo"})"},
         // a word outside the table keeps the old colour
-        {kChr, R"({"key":"CharSelect","state":"good","counts":"4/5","users":4,"capacity":5,"rest":"6","colour":null,
+        {kChr, R"({"key":"CharSelect","name":"Chr","state":"good","counts":"4/5","users":4,"capacity":5,"rest":"6","colour":null,
                  "party":null,"guild":null,"hint":null})"},
         // no comma after the status word: it is empty, the rest takes it
-        {kPatchH, R"({"key":"PatchServerH","state":"","counts":"/","users":"","capacity":"","rest":"Down",
+        {kPatchH, R"({"key":"PatchServerH","name":"PatH","state":"","counts":"/","users":"","capacity":"","rest":"Down",
                     "colour":null,"party":null,"guild":null,"hint":null})"},
-        {kGame01, R"({"key":"GameServer01","state":"Closed","counts":"10/20","users":10,"capacity":20,"rest":"\u6df7\u96d1",
+        {kGame01, R"({"key":"GameServer01","name":"Game01","state":"Closed","counts":"10/20","users":10,"capacity":20,"rest":"\u6df7\u96d1",
                     "colour":"#CFDFFF","party":"good","guild":"slow","hint":null})"},
-        {kGame02, R"({"key":"GameServer02","state":"Good","counts":"1/2","users":1,"capacity":2,"rest":"3,4",
+        {kGame02, R"({"key":"GameServer02","name":"Game02","state":"Good","counts":"1/2","users":1,"capacity":2,"rest":"3,4",
                     "colour":"#CFFFCF","party":"dead","guild":"nonsense","hint":null})"},
         // a count field holding "/": the label cannot be split, the fields keep both numbers
-        {kGame03, R"({"key":"GameServer03","state":"Good","counts":"1/2/3","users":"1/2","capacity":3,"rest":"4",
+        {kGame03, R"({"key":"GameServer03","name":"Game03","state":"Good","counts":"1/2/3","users":"1/2","capacity":3,"rest":"4",
                     "colour":"#CFFFCF","party":null,"guild":null,"hint":null})"},
         // no line on either page: the window paints white
-        {kGame15, R"({"key":"GameServer15","state":"missing","counts":"error","users":null,"capacity":null,"rest":"0","colour":"#FFFFFF",
+        {kGame15, R"({"key":"GameServer15","name":"Game15","state":"missing","counts":"error","users":null,"capacity":null,"rest":"0","colour":"#FFFFFF",
                     "party":null,"guild":null,"hint":null})"},
     };
     for (const auto& c : cases) {

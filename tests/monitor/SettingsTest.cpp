@@ -16,8 +16,8 @@ TEST(ParseSettings, ReadsPositionAndTakesUrlLinesVerbatim) {
     EXPECT_EQ(s.urlSuffix, "abc");
 }
 
-TEST(ParseSettings, HexPositionsAndLoneCrOrLfLines) {
-    const Settings s = ParseSettings("$10\r0x20\nA\rB\nC");
+TEST(ParseSettings, HexPositionsLoneCrOrLfLinesAndAByteOrderMark) {
+    const Settings s = ParseSettings("\xEF\xBB\xBF$10\r0x20\nA\rB\nC");
     EXPECT_EQ(s.left, 16);
     EXPECT_EQ(s.top, 32);
     EXPECT_EQ(s.urlSuffix, "C");
@@ -36,6 +36,8 @@ TEST(ParseSettings, FailuresNameTheFaultyLineOrText) {
         {"100\r\n1.5\r\na\r\nb\r\nc\r\n", "'1.5' は数値ではありません"},
         {"x\r\n", "'x' は数値ではありません"},  // line 1 is read before the count matters
         {"\r\n2\r\na\r\nb\r\nc\r\n", "'' は数値ではありません"},
+        // saved in UTF-8: quoted readable, not garbled
+        {reinterpret_cast<const char*>(u8"１００\r\n"), "'１００' は数値ではありません"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.file));
@@ -57,6 +59,7 @@ TEST(RewritePosition, ReplacesTwoLinesAndKeepsTheRestByteForByte) {
         {"1\r\n2\r\na\r\nb\r\nc\r\n", 10, 20, "10\r\n20\r\na\r\nb\r\nc\r\n"},
         {"1\n2\na \nb\nc", -5, 0, "-5\r\n0\r\na \r\nb\r\nc\r\n"},   // LF only, no final break
         {"1\r2\r\na\r\nb\r\nc\r\nsix\r\n\r\nseven\xff\r\n", 3, 4, "3\r\n4\r\na\r\nb\r\nc\r\nsix\r\n\r\nseven\xff\r\n"},
+        {"\xEF\xBB\xBF" "1\r\n2\r\n", 3, 4, "\xEF\xBB\xBF" "3\r\n4\r\n"},  // the mark stays
         {"x\r\ny\r\n", 2147483647, -2147483647 - 1, "2147483647\r\n-2147483648\r\n"},  // old text not read
     };
     for (const auto& c : cases) {

@@ -18,7 +18,7 @@ using test::Reply;
 void AddLookoutLines(THttpClient& http) {
     http.RequestHeader.Insert(1, "Host: " + http.Host);
     http.RequestHeader.Insert(3, "User-Agent: Lookout 050504");
-    http.RequestHeader.Insert(4, "Referer: https://lookout.example.org/");
+    http.RequestHeader.Insert(4, "Referer: https://lookout-monitor.org/");
 }
 
 class HttpGet : public test::NetTest {

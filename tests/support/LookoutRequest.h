@@ -11,7 +11,7 @@ inline std::string LookoutRequest(const std::string& path, const std::string& ho
            "Host: " + host + "\r\n"
            "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n"
            "User-Agent: Lookout 050504\r\n"
-           "Referer: https://lookout.example.org/\r\n"
+           "Referer: https://lookout-monitor.org/\r\n"
            "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n"
            "Content-type: application/x-www-form-urlencoded\r\n"
            "\r\n";

@@ -211,5 +211,50 @@ TEST_F(Layout, LongCountRunsUnderTheIndicators) {
     });
 }
 
+TEST_F(Layout, LongCountsAreDrawnWholeInASmallerSizeOrEndInAMark) {
+    WhileFirstFetchWaits([](TLOOK_MAIN& window) {
+        auto& panel = const_cast<PanelWidgets&>(window.Panel());
+        auto dark = [](Rgb p) { return p.r < 128 && p.g < 128 && p.b < 128; };
+        const std::string mark = "\xE2\x80\xA6";
+        const struct {
+            std::size_t slot;
+            std::string text;
+            bool cut;
+        } cases[] = {
+            {3, "326/5000", false},
+            {3, "88888/88888", true},
+            {kFirstGameSlot + 5, "2401/5000", false},
+            {kFirstGameSlot + 5, "88888/88888", true},
+        };
+        for (const auto& c : cases) {
+            const SlotDef& def = kSlots[c.slot];
+            SCOPED_TRACE(std::string(def.key) + " " + c.text);
+            panel.SetCount1(c.slot, c.text);
+            panel.SetCount2(c.slot, c.text);
+            const RgbImage image = ReadWindow(window);
+            for (const SlotLabel* label : {panel.Slot(c.slot).count1, panel.Slot(c.slot).count2}) {
+                SCOPED_TRACE(label->Name());
+                const FittedText& shown = label->Shown();
+                EXPECT_NE(shown.font, label->Font()) << "a narrower rendering";
+                EXPECT_EQ(shown.utf8.ends_with(mark), c.cut) << shown.utf8;
+                if (!c.cut) {
+                    EXPECT_EQ(shown.utf8, c.text);
+                }
+                // The box's last inner column stays clear: no glyph runs into
+                // its frame. Where the indicators cover the label, below them.
+                int top = label->y();
+                if (def.game) top = std::max(top, def.top + kIndicatorTop + kIndicatorSize);
+                const int bottom = label->y() + kLabelHeight;
+                EXPECT_EQ(CountPixelsIf(image, def.left + kBoxWidth - 2, top, 1, bottom - top, dark), 0);
+                if (def.game && label == panel.Slot(c.slot).count1) continue;
+                // The text and its mark are on screen, to its last columns.
+                EXPECT_GT(CountPixelsIf(image, label->x() + label->w() - 3, top, 3, bottom - top, dark), 0);
+            }
+        }
+        panel.SetCount1(3, "0/0");
+        EXPECT_EQ(panel.Slot(3).count1->Shown().font, panel.Slot(3).count1->Font()) << "a count that fits";
+    });
+}
+
 }  // namespace
 }  // namespace lookout::test

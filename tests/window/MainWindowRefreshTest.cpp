@@ -11,6 +11,10 @@
 #include "tests/support/Gui.h"
 #include "tests/net/posix/TlsPeers.h"
 
+#include <algorithm>
+#include <iostream>
+#include <sstream>
+
 namespace lookout::test {
 namespace {
 
@@ -119,6 +123,31 @@ TEST_F(Refresh, ServiceGoingDownLeavesThePanelAsItWas) {
     EXPECT_EQ(window.Caption(), Sjis(u8"Lookout 050504 (3600秒/world1)"));
     EXPECT_TRUE(window.ReloadButton()->active());
     ExpectPanelShows(window, model);
+}
+
+TEST_F(Refresh, APageThatStartsFailingWritesOneLineAndOneWhenItReadsAgain) {
+    struct Capture {
+        std::ostringstream text;
+        std::streambuf* was = std::cerr.rdbuf(text.rdbuf());
+        ~Capture() { std::cerr.rdbuf(was); }
+    } err;
+    DemoServiceProcess demo(kFrozen);
+    WriteIni(IniFor(demo));
+    TLOOK_MAIN& window = Open();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    EXPECT_EQ(err.text.str(), "") << "pages that read say nothing";
+    const std::string url = demo.BaseUrl() + "world1/status.txt";
+    demo.SetFault("mode=reset&path=/status.txt");
+    window.ReloadButton()->do_callback();
+    const std::string failed = err.text.str();
+    EXPECT_TRUE(failed.starts_with("lookout: cannot read the status page " + url + ": ")) << failed;
+    EXPECT_EQ(std::count(failed.begin(), failed.end(), '\n'), 1) << failed;
+    window.ReloadButton()->do_callback();
+    EXPECT_EQ(err.text.str(), failed) << "nothing for a further tick of the same state";
+    demo.SetFault("mode=normal");
+    window.ReloadButton()->do_callback();
+    EXPECT_EQ(err.text.str(), failed + "lookout: the status page reads again: " + url + "\n");
+    EXPECT_TRUE(answerer_.Texts().empty()) << "no box for the status page";
 }
 
 TEST_F(Refresh, RealPointerOverABoxAndItsLabelsShowsTheBoxHint) {

@@ -57,4 +57,8 @@ void RegisterGothicFaces(Fl_Font plain, Fl_Font bold, Fl_Font slot) {
     Fl::set_font(slot, plainName.c_str());
 }
 
+// FLTK asks GDI for a face by its height alone: it has no condensed
+// renderings here, and a long count is drawn smaller instead.
+int RegisterNarrowSlotFaces(Fl_Font, int) { return 0; }
+
 }  // namespace lookout
