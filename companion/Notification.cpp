@@ -1,11 +1,21 @@
 #include "companion/Notification.h"
 
+#include "companion/Durations.h"
+
 namespace lookout {
 
-std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after) {
+std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after,
+                                            const GoneFor& goneFor) {
     std::vector<std::string> sentences;
     for (const Change& change : changes) {
         if (change.kind != WordKind::State) continue;
+        const ServerState& server = after.at(change.slot);
+        const auto gone = goneFor && server.status == ServerStatus::Good ? goneFor(server.key) : std::nullopt;
+        if (gone) {
+            sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) + " again after " +
+                                DurationText(*gone));
+            continue;
+        }
         const std::string now = ShownWord(change.now);
         sentences.push_back(std::string(after.at(change.slot).key) + " is " + now + (now == "Good" ? " again" : "") +
                             " (was " + ShownWord(change.was) + ")");

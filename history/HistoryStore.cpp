@@ -95,7 +95,9 @@ HistoryStore::HistoryStore(const std::string& path, Mode mode)
         if (UserVersion(db_) == 0) db_.Run(kSchema);  // unless another watch made it meanwhile
         creating.Commit();
     }
-    if (mode == Mode::Record) db_.Run("PRAGMA journal_mode = WAL");
+    // In WAL mode a commit is safe from a crash of the program without a
+    // flush to disk of its own; a power loss may take the last refreshes.
+    if (mode == Mode::Record) db_.Run("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL");
     sql_ = std::make_unique<Prepared>(db_);
 }
 
