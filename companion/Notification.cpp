@@ -10,14 +10,13 @@ std::optional<Notification> NotificationFor(const std::vector<Change>& changes, 
     for (const Change& change : changes) {
         if (change.kind != WordKind::State) continue;
         const ServerState& server = after.at(change.slot);
-        const auto gone = goneFor && server.status == ServerStatus::Good ? goneFor(server.key) : std::nullopt;
-        if (gone) {
+        const bool good = server.status == ServerStatus::Good;
+        if (const auto gone = goneFor && good ? goneFor(server.key) : std::nullopt) {
             sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) + " again after " +
                                 DurationText(*gone));
             continue;
         }
-        const std::string now = ShownWord(change.now);
-        sentences.push_back(std::string(after.at(change.slot).key) + " is " + now + (now == "Good" ? " again" : "") +
+        sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) + (good ? " again" : "") +
                             " (was " + ShownWord(change.was) + ")");
     }
     if (sentences.empty()) return std::nullopt;

@@ -13,8 +13,9 @@ HistoryTime At(std::chrono::system_clock::time_point time) {
 ServerSample SampleOf(const ServerState& server) {
     ServerSample sample{std::string(server.key), server.state, {}, {}, {}, {}, server.party, server.guild};
     if (!server.state) return sample;
-    sample.users = IntegerField(server.users);
-    sample.capacity = IntegerField(server.capacity);
+    const Counts counts = CountsOf(server);
+    sample.users = counts.population;
+    sample.capacity = counts.capacity;
     if (!sample.users) sample.usersText = server.users;
     if (!sample.capacity) sample.capacityText = server.capacity;
     return sample;
