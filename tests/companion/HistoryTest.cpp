@@ -3,6 +3,7 @@
 // back; the roll-up, and the file as other programs and versions meet it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -21,7 +22,8 @@ namespace {
 using namespace std::chrono_literals;
 using std::chrono::milliseconds;
 
-const HistoryTime kStart = std::chrono::sys_days{std::chrono::year{2026} / 12 / 8};
+// A day ago, so that lookout-status's own --since covers it.
+const HistoryTime kStart = std::chrono::floor<std::chrono::hours>(HistoryClock::now()) - std::chrono::days(1);
 
 std::string StatusPage(const std::string& game03, int users) {
     std::string page;
@@ -77,6 +79,14 @@ private:
     std::mt19937 rng_{5};
 };
 
+std::string Command(const std::string& line) {
+    std::string output;
+    FILE* pipe = ::popen(line.c_str(), "r");
+    for (char buffer[256]; pipe && std::fgets(buffer, sizeof buffer, pipe);) output += buffer;
+    if (pipe) ::pclose(pipe);
+    return output;
+}
+
 TEST_F(HistoryTest, ReportCountsOutagesAcrossGapsAndRestarts) {
     // Minutes 0-5: Good, Down, Down, Good, unreadable, Down; stopped at 5.5.
     Watch(0s, {StatusPage("Good", 100), StatusPage("Down", 0), StatusPage("Down", 0), StatusPage("Good", 300),
@@ -112,6 +122,16 @@ TEST_F(HistoryTest, ReportCountsOutagesAcrossGapsAndRestarts) {
     const ServerReport& login = report[0];
     EXPECT_EQ(login.outages, 0);
     EXPECT_NEAR(*login.uptime, 100.0, 1e-9);
+
+    // The program's own report and export of the same file.
+    const std::string run = std::string(LOOKOUT_STATUS_PATH) + " --history '" + File() + "' --since 2d ";
+    const std::string table = Command(run + "--report --ascii");
+    const std::size_t row = table.find("\nGameServer03 ");
+    ASSERT_NE(row, std::string::npos) << table;
+    EXPECT_NE(table.find("Good   41.7%   0.2%  2        6 min    ", row), std::string::npos) << table;
+    const std::string csv = Command(run + "--export");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 7 * 26 + 1) << csv;
+    EXPECT_NE(csv.find(",failed,,"), std::string::npos);
 }
 
 TEST_F(HistoryTest, RollUpKeepsEachHoursSecondsAndUsers) {
@@ -172,14 +192,6 @@ TEST_F(HistoryTest, RollUpKeepsEachHoursSecondsAndUsers) {
     }
     EXPECT_GT(seconds[Index(ServerStatus::Down)], 0);
     EXPECT_GT(seconds[Index(ServerStatus::Other)], 0);
-}
-
-std::string Command(const std::string& line) {
-    std::string output;
-    FILE* pipe = ::popen(line.c_str(), "r");
-    for (char buffer[256]; pipe && std::fgets(buffer, sizeof buffer, pipe);) output += buffer;
-    if (pipe) ::pclose(pipe);
-    return output;
 }
 
 std::string Bytes(const std::string& path) {
