@@ -138,6 +138,8 @@ void CheckHistoryOptions(const Options& options) {
     if (options.exportCsv && options.json) throw Exception("--export cannot be combined with --json");
     if (options.history && !reading && !options.watch)
         throw Exception("--history needs --watch, --report or --export");
+    if (options.keepDays != kDefaultKeepDays && !(options.history && options.watch))
+        throw Exception("--keep needs --watch and --history FILE");
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 
 namespace lookout {
 
+inline constexpr int kDefaultKeepDays = 90;
+
 struct Options {
     std::optional<std::string> configPath;  // nullopt: where the window reads SERVER.INI
     bool json = false;
@@ -21,7 +23,7 @@ struct Options {
     bool watch = false;  // --notify implies it
     bool notify = false;
     std::optional<std::string> history;  // the history file a watch records, a report reads
-    int keepDays = 90;
+    int keepDays = kDefaultKeepDays;
     bool report = false;
     bool exportCsv = false;  // --export
     std::chrono::milliseconds since = std::chrono::hours(24);

@@ -34,7 +34,6 @@ struct RefreshRecord {
 };
 
 inline constexpr std::chrono::hours kRawWindow{48};
-inline constexpr int kDefaultKeepDays = 90;
 
 class HistoryStore {
 public:

@@ -24,7 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr int kDays = 90;
+constexpr int kDays = 90;  // lookout-status keeps as many by default
 
 // A day's users rise and fall; every server goes Down for half an hour
 // every three days and is Closed for an hour a week.
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
             RefreshRecord refresh{start + std::chrono::minutes(minute), std::nullopt, {}};
             for (std::size_t slot = 0; slot < kSlotCount; ++slot) refresh.servers.push_back(SampleAt(slot, minute));
             store.Record(refresh);
-            store.Maintain(refresh.at, kDefaultKeepDays);
+            store.Maintain(refresh.at, kDays);  // the default --keep
         }
         store.EndWatch(now);
     }
