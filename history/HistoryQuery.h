@@ -28,9 +28,9 @@ struct Period {
 struct Span {
     HistoryTime start, end;
     ServerStatus status = ServerStatus::Missing;
-    std::optional<std::string> word;          // Shift-JIS; nullopt: no line for the server
-    std::optional<std::int64_t> users;        // the first count field when it is a whole number
-    std::optional<std::int64_t> capacity;     // the second
+    std::optional<std::string> word;       // Shift-JIS; nullopt: no line for the server
+    std::optional<std::int64_t> users;     // the first count field when it is a whole number
+    std::optional<std::int64_t> capacity;  // the second
 };
 
 // The number of ServerStatus values, for per-status tables.
@@ -50,10 +50,10 @@ struct HourRow {
 };
 
 struct ServerHistory {
-    std::string key;                // the server key, in slot order
-    std::vector<HourRow> hours;     // oldest first, all before the first span
-    std::vector<Span> spans;        // oldest first, within the period
-    std::optional<std::string> lastWord;  // the last recorded status word (Shift-JIS)
+    std::string key;                         // the server key, in slot order
+    std::vector<HourRow> hours;              // oldest first, all before the first span
+    std::vector<Span> spans;                 // oldest first, within the period
+    std::optional<std::string> lastWord;     // the last recorded status word (Shift-JIS)
     std::optional<ServerStatus> lastStatus;  // nullopt: nothing recorded in the period
 };
 

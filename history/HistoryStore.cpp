@@ -61,8 +61,7 @@ struct HistoryStore::Prepared {
           rolledUntil(db, "SELECT until FROM rolled"),
           setRolled(db, "UPDATE rolled SET until = ?"),
           firstRefreshFrom(db, "SELECT min(at) FROM refresh WHERE at >= ?"),
-          insertHour(db,
-                     "INSERT OR REPLACE INTO hourly VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+          insertHour(db, "INSERT OR REPLACE INTO hourly VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
           deleteSamples(db, "DELETE FROM sample WHERE refresh IN (SELECT id FROM refresh WHERE at < ?)"),
           deleteRefreshes(db, "DELETE FROM refresh WHERE at < ?"),
           oldestHour(db, "SELECT min(hour) FROM hourly"),
@@ -70,8 +69,9 @@ struct HistoryStore::Prepared {
           samplesBack(db,
                       "SELECT r.at, s.state FROM refresh r JOIN sample s ON s.refresh = r.id "
                       "WHERE s.server = ? AND r.at < ? ORDER BY r.at DESC LIMIT 500"),
-          hoursBack(db, "SELECT hour, dead + down, good + closed + other + missing FROM hourly "
-                        "WHERE server = ? AND hour < ? ORDER BY hour DESC LIMIT 500"),
+          hoursBack(db,
+                    "SELECT hour, dead + down, good + closed + other + missing FROM hourly "
+                    "WHERE server = ? AND hour < ? ORDER BY hour DESC LIMIT 500"),
           // A refresh holds until the next one, at most its watch's interval
           // plus the refresh's time limit, and never past its watch's end.
           spans(db,

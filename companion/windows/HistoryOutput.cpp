@@ -5,8 +5,7 @@
 
 namespace lookout {
 
-const char* const kNoHistoryStore =
-    "this build of lookout-status has no history store (--history, --report, --export)";
+const char* const kNoHistoryStore = "this build of lookout-status has no history store (--history, --report, --export)";
 
 void WriteHistoryOutput(const Options&, const WallClock&, std::ostream&) { throw Exception(kNoHistoryStore); }
 

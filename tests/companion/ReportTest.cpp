@@ -216,9 +216,9 @@ TEST(Report, HistoryIsRefusedWhereTheBuildHasNoStore) {
     options.history = "history.sqlite";
     const WallClock now = [] { return std::chrono::system_clock::now(); };
     std::ostringstream out;
-    for (const auto& attempt : std::vector<std::function<void()>>{
-             [&] { WriteHistoryOutput(options, now, out); },
-             [&] { HistoryRecorder recorder(*options.history, 90, now); }}) {
+    for (const auto& attempt :
+         std::vector<std::function<void()>>{[&] { WriteHistoryOutput(options, now, out); },
+                                            [&] { HistoryRecorder recorder(*options.history, 90, now); }}) {
         try {
             attempt();
             ADD_FAILURE() << "no refusal";
