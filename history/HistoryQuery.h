@@ -23,8 +23,8 @@ struct Period {
 };
 
 // One refresh that read the status page, as it held for one server until the
-// next refresh (or at most the watch's interval; a watch stopped, the time
-// after is no data).
+// next refresh, at most the watch's interval plus a refresh's time limit, and
+// never past the watch's end: the time after is no data.
 struct Span {
     HistoryTime start, end;
     ServerStatus status = ServerStatus::Missing;

@@ -32,7 +32,6 @@ CREATE TABLE hourly(server TEXT NOT NULL, hour INTEGER NOT NULL,
                     PRIMARY KEY(server, hour)) WITHOUT ROWID;
 CREATE TABLE rolled(until INTEGER NOT NULL);
 INSERT INTO rolled VALUES(0);
-PRAGMA user_version = 1;
 )";
 
 std::int64_t Ms(HistoryTime time) { return time.time_since_epoch().count(); }
@@ -92,7 +91,8 @@ HistoryStore::HistoryStore(const std::string& path, Mode mode)
     if (version == 0) {
         if (mode == Mode::Read) throw Exception(path + " holds no history of lookout-status");
         Transaction creating(db_);
-        if (UserVersion(db_) == 0) db_.Run(kSchema);  // unless another watch made it meanwhile
+        if (UserVersion(db_) == 0)  // unless another watch made it meanwhile
+            db_.Run(kSchema + ("PRAGMA user_version = " + std::to_string(kSchemaVersion)));
         creating.Commit();
     }
     // In WAL mode a commit is safe from a crash of the program without a
