@@ -12,7 +12,8 @@
 # library: the libraries it may use. A "+name" is an outside library: +fltk is
 # the toolkit and X, +cares the resolver, +notify the desktop notifications,
 # +sockets the system's socket library (Winsock; the C library elsewhere),
-# +tls the TLS library (OpenSSL; SChannel and the chain engine on Windows).
+# +tls the TLS library (OpenSSL; SChannel and the chain engine on Windows),
+# +sqlite the SQLite library (Debian's; none on Windows, see LOOKOUT_UNBUILT).
 set(LOOKOUT_LAYERS
   "lookout_textconv:"
   "lookout_platform: +sockets"
@@ -21,12 +22,22 @@ set(LOOKOUT_LAYERS
   "lookout_monitor: lookout_platform"
   "lookout_refresh: lookout_monitor lookout_net lookout_textconv lookout_credits lookout_platform"
   "lookout_demo: lookout_platform"
-  "lookout_companion: lookout_refresh lookout_monitor lookout_net lookout_textconv lookout_credits lookout_platform +notify"
+  "lookout_history: lookout_monitor lookout_platform +sqlite"
+  "lookout_companion: lookout_history lookout_refresh lookout_monitor lookout_net lookout_textconv lookout_credits lookout_platform +notify"
   "lookout_toolkit: lookout_platform +fltk"
   "lookout_resources: lookout_credits lookout_platform +fltk"
   "lookout_ui: lookout_toolkit lookout_resources lookout_credits lookout_platform +fltk"
   "lookout_window: lookout_refresh lookout_monitor lookout_net lookout_textconv lookout_toolkit lookout_ui lookout_resources lookout_credits lookout_platform +fltk"
 )
+
+# The libraries this build leaves out, as it lacks their outside library: the
+# history store on Windows, which has no SQLite of ours. Their users link them
+# only where they are built; the users' seams under windows/ stand in.
+if(WIN32)
+  set(LOOKOUT_UNBUILT lookout_history)
+else()
+  set(LOOKOUT_UNBUILT "")
+endif()
 
 # The operating system's side of each platform seam lives in a subfolder named
 # after it, beside the seam's header: posix/ here, windows/ for Windows.
@@ -46,14 +57,15 @@ file(CREATE_LINK ${CMAKE_SOURCE_DIR}/tests ${LOOKOUT_TESTS_INCLUDE}/tests SYMBOL
 # stands for it". The top-level CMakeLists makes these targets from what the
 # system offers, before it includes this file, and what each links then is
 # all it stands for: a link added later is refused. One the system lacks is not
-# made and linked by nobody (the desktop notifications on Windows, where
-# lookout-status says they are missing).
+# made and linked by nobody (the desktop notifications and SQLite on Windows,
+# where lookout-status says they are missing).
 set(LOOKOUT_OUTSIDE
   "+fltk: lookout_fltk"
   "+cares: lookout_cares"
   "+notify: lookout_notify"
   "+sockets: lookout_sockets"
   "+tls: lookout_tls"
+  "+sqlite: lookout_sqlite"
 )
 foreach(line IN LISTS LOOKOUT_OUTSIDE)
   string(REGEX MATCH "^\\+[a-z]+: ([a-z_]+)$" _ "${line}")
@@ -96,7 +108,7 @@ function(lookout_layer_of library out_links out_outside)
             list(APPEND links ${target})
           endif()
           list(APPEND outside ${CMAKE_MATCH_1})
-        elseif(use)
+        elseif(use AND NOT use IN_LIST LOOKOUT_UNBUILT)
           list(APPEND links ${use})
         endif()
       endforeach()

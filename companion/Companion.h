@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "companion/Health.h"
+#include "companion/HistoryRecorder.h"
 #include "companion/Notification.h"
 #include "companion/Options.h"
 #include "companion/PanelRecorder.h"
@@ -32,8 +33,11 @@ public:
     // timer prints the changes. False, after a line on err, when there is
     // nothing to watch: the activation ended early or the interval never fires.
     bool StartWatch(Notifier* notifier);
-    // Cancels a waiting fetch; nothing is printed after it.
-    void Stop() { cycle_.Close(); }
+    // A watch records every refresh into the history (before StartWatch).
+    void UseHistory(std::unique_ptr<HistoryRecorder> history) { history_ = std::move(history); }
+    // Cancels a waiting fetch; nothing is printed after it. The history, if
+    // any, records the watch's end.
+    void Stop();
 
     RefreshCycle& Cycle() { return cycle_; }
     // One line for the user on err.
@@ -46,6 +50,7 @@ private:
     ExitStatus Unknown(const std::string& reason, const RefreshOutcome& run);
     // False, after a line on err, when the metrics file cannot be written.
     bool WriteMetrics(const RefreshOutcome& outcome);
+    void RecordHistory(const RefreshOutcome& outcome);
 
     const Options options_;
     std::ostream& out_;
@@ -56,6 +61,8 @@ private:
     const bool colour_;
     std::string lastComplaint_;
     bool metricsFailing_ = false;
+    std::unique_ptr<HistoryRecorder> history_;
+    bool historyFailing_ = false;
     PanelRecorder panel_;
     TerminalFace face_;
     RefreshCycle cycle_;

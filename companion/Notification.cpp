@@ -1,14 +1,22 @@
 #include "companion/Notification.h"
 
+#include "companion/Durations.h"
+
 namespace lookout {
 
-std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after) {
+std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after,
+                                            const GoneFor& goneFor) {
     std::vector<std::string> sentences;
     for (const Change& change : changes) {
         if (change.kind != WordKind::State) continue;
         const ServerState& server = after.at(change.slot);
-        sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) +
-                            (server.status == ServerStatus::Good ? " again" : "") +
+        const bool good = server.status == ServerStatus::Good;
+        if (const auto gone = goneFor && good ? goneFor(server.key) : std::nullopt) {
+            sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) + " again after " +
+                                DurationText(*gone));
+            continue;
+        }
+        sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) + (good ? " again" : "") +
                             " (was " + ShownWord(change.was) + ")");
     }
     if (sentences.empty()) return std::nullopt;

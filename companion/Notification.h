@@ -1,6 +1,8 @@
 #pragma once
 // Desktop notifications of state changes: one per refresh, naming every
 // server whose state word changed.
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,8 +16,13 @@ struct Notification {
     std::string body;     // empty, or one sentence a line when several servers changed
 };
 
-// "GameServer03 is Good again (was Down)"; nullopt when no state changed.
-std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after);
+// How long a server now back was Down or Dead; nullopt: not known.
+using GoneFor = std::function<std::optional<std::chrono::milliseconds>(std::string_view key)>;
+
+// "GameServer03 is Good again (was Down)", or with goneFor knowing the time
+// "GameServer03 is Good again after 1 h 12 min"; nullopt when no state changed.
+std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after,
+                                            const GoneFor& goneFor = {});
 
 class Notifier {
 public:

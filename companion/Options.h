@@ -2,11 +2,17 @@
 // The command line:
 //   lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]
 //                  [--watch] [--notify] [--timeout SECONDS] [--help] [--version]
+//                  [--history FILE [--keep DAYS]]
+//   lookout-status --report [--json] [--ascii] --history FILE [--since DURATION]
+//   lookout-status --export --history FILE [--since DURATION]
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace lookout {
+
+inline constexpr int kDefaultKeepDays = 90;
 
 struct Options {
     std::optional<std::string> configPath;  // nullopt: where the window reads SERVER.INI
@@ -16,6 +22,12 @@ struct Options {
     int timeoutSeconds = 10;                // bounds a one-shot run, and each refresh of a watch
     bool watch = false;  // --notify implies it
     bool notify = false;
+    std::optional<std::string> history;  // the history file a watch records, a report reads
+    int keepDays = kDefaultKeepDays;
+    bool report = false;
+    bool exportCsv = false;  // --export
+    std::chrono::milliseconds since = std::chrono::hours(24);
+    bool ascii = false;  // the report's sparkline in ASCII
     bool help = false;
     bool version = false;
 };

@@ -24,7 +24,7 @@ void Watch::AfterRefresh(const Servers& servers, const RefreshOutcome& outcome) 
     const std::vector<Change> changes = ChangesBetween(*shown_, servers);
     for (const Change& change : changes) Line(ChangeLine(change, servers));
     if (notifier_) {
-        if (const auto notification = NotificationFor(changes, servers)) notifier_->Show(*notification);
+        if (const auto notification = NotificationFor(changes, servers, goneFor_)) notifier_->Show(*notification);
     }
     shown_ = servers;
 }

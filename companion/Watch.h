@@ -19,6 +19,9 @@ public:
     Watch(std::ostream& out, Notifier* notifier, std::function<std::string()> now, bool colour)
         : out_(out), notifier_(notifier), now_(std::move(now)), colour_(colour) {}
 
+    // Recovery notifications say how long the server was gone.
+    void TellGoneFrom(GoneFor goneFor) { goneFor_ = std::move(goneFor); }
+
     // After every refresh: the servers as it left them.
     void AfterRefresh(const Servers& servers, const RefreshOutcome& outcome);
 
@@ -31,6 +34,7 @@ private:
     bool colour_;
     std::optional<Servers> shown_;  // what the last lines were about
     bool unreadable_ = false;
+    GoneFor goneFor_;
 };
 
 }  // namespace lookout

@@ -142,6 +142,10 @@ TEST_F(ProgramTest, SettingsAndArgumentFailuresExitWithThreeAndOneLine) {
         {{"--json", "--watch"}, "--json cannot be combined"},
         {{"--timeout", "0"}, "--timeout needs a whole number of seconds from 1 to "},
         {{"--prometheus=-", "--json"}, "--prometheus - takes standard output"},
+        {{"--report"}, "--report needs --history FILE"},
+        {{"--history", "h.sqlite"}, "--history needs --watch, --report or --export"},
+        {{"--export", "--history", "h.sqlite", "--since", "5y"}, "a period is a whole number and m, h or d"},
+        {{"--report", "--history", (dir / "none.sqlite").string()}, "cannot open " + (dir / "none.sqlite").string()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

@@ -3,7 +3,8 @@
 # of ours in an object's dependency record (`ninja -t deps`), however its
 # include was spelled, belongs to the object's library or to one its layer
 # allows, and only libraries whose layer names an outside library open its
-# headers: FLTK or X for +fltk, OpenSSL, SChannel or the chain engine for +tls. A header's own includes are held to its library's layer too, each
+# headers: FLTK or X for +fltk, OpenSSL, SChannel or the chain engine for +tls,
+# SQLite for +sqlite. A header's own includes are held to its library's layer too, each
 # resolved as the compiler would, so that one no object opens yet is checked.
 # Reads the list that configuring writes (BUILD/layers.txt):
 # "library|outside libraries|allowed|file", headers marked "h:".
@@ -20,6 +21,7 @@ outside_of() {
   case ${1,,} in
     fl/*|x11/*) echo fltk ;;
     openssl/*|schannel.h|security.h|sspi.h|wincrypt.h) echo tls ;;
+    sqlite3.h|sqlite3ext.h) echo sqlite ;;
   esac
 }
 
@@ -76,6 +78,7 @@ mapfile -t opened < <(sed -n 's/^    //p' <<<"$deps" | sort -u)
     lower = tolower(real)
     if (lower ~ /\/(fl|x11)\//) return "fltk"
     if (lower ~ /\/openssl\// || lower ~ /\/(schannel|security|sspi|wincrypt)\.h$/) return "tls"
+    if (lower ~ /\/sqlite3(ext)?\.h$/) return "sqlite"
     return ""
   }
   # One file that `file`, of the layer "library|outside|allowed", opened.
