@@ -17,6 +17,7 @@
 #include "monitor/Settings.h"
 #include "monitor/SettingsLocation.h"
 #include "refresh/Texts.h"
+#include "platform/DisplayText.h"
 #include "platform/Exception.h"
 #include "platform/Messages.h"
 #include "platform/PollPump.h"
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
     try {
         settings = LoadSettings(path);
     } catch (const std::exception& error) {
-        return fail("cannot read the settings " + path + ": " + messages::Glossed(error.what()));
+        return fail("cannot read the settings " + path + ": " + messages::Described(error));
     }
 
     PollPump pump;

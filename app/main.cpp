@@ -27,7 +27,7 @@ namespace {
 // The box is gone once dismissed; a terminal, a launcher's log or the journal
 // keeps this line.
 void ReportStartupError(const std::string& path, const std::exception& error) {
-    std::cerr << "lookout: " << (path.empty() ? "" : path + ": ") << lookout::messages::Glossed(error.what()) << "\n";
+    std::cerr << "lookout: " << (path.empty() ? "" : path + ": ") << lookout::messages::Described(error) << "\n";
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
         PublishFile(*options_.prometheus, text);
     } catch (const std::exception& error) {
         // Once while it lasts: a watch tries again at every refresh.
-        if (!metricsFailing_) Complain("cannot write the metrics: " + messages::Glossed(error.what()));
+        if (!metricsFailing_) Complain("cannot write the metrics: " + messages::Described(error));
         metricsFailing_ = true;
         return false;
     }

@@ -2,6 +2,7 @@
 #include "platform/Messages.h"
 
 #include "platform/DisplayText.h"
+#include "platform/Exception.h"
 
 namespace lookout::messages {
 
@@ -56,6 +57,13 @@ std::string Glossed(std::string_view sjisText) {
             .append(")");
     }
     return line;
+}
+
+std::string Described(const std::exception& error) {
+    const std::string_view what = error.what();
+    const auto* own = dynamic_cast<const Exception*>(&error);
+    if (!own || !what.starts_with(own->Message())) return Glossed(what);
+    return Glossed(own->Message()) + SjisToUtf8(what.substr(own->Message().size()));
 }
 
 }  // namespace lookout::messages

@@ -2,6 +2,7 @@
 // The program's Japanese texts (Shift-JIS) that users meet as errors and
 // messages, shared by every part that raises or shows them, and their English
 // glosses for standard error.
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,8 @@ std::string AddressFetchFailed();   // "IP/MAP対応表の取得に失敗しま�
 // followed by its English gloss, "ﾌｧｲﾙ X は開けません (cannot open file X)".
 // Boxes show the texts alone.
 std::string Glossed(std::string_view sjisText);
+// An error for standard error: its text glossed, then what the error adds to
+// it, such as the failed call and the system's reason of a file error.
+std::string Described(const std::exception& error);
 
 }  // namespace lookout::messages

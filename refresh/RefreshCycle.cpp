@@ -64,7 +64,7 @@ void RefreshCycle::SetNormalCaption() {
 
 bool RefreshCycle::TryGet(Page page) {
     if (closing_) return false;
-    PageFetch fetch{page, PageUrl(page), std::nullopt};
+    PageFetch fetch{page, PageUrl(page), std::nullopt, std::nullopt};
     if (rules_.bound.count() > 0) HTTP.RequestTimeOut = Budget(page);
     try {
         HTTP.Get(fetch.url);

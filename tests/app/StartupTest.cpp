@@ -40,7 +40,7 @@ TEST_F(Startup, FaultySettingsShowOnlyTheErrorBoxSayWhyAndExitOne) {
         std::u8string message;
         std::string gloss;  // after it on stderr only
     } cases[] = {
-        {nullptr, u8"ﾌｧｲﾙ @ は開けません (open: No such file or directory)", " (cannot open file @)"},
+        {nullptr, u8"ﾌｧｲﾙ @ は開けません", " (cannot open file @) (open: No such file or directory)"},
         {"1\r\n2\r\na\r\nb\r\n", u8"ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています (4)", " (list index out of bounds (4))"},
         {"x\r\n2\r\na\r\nb\r\nc\r\n", u8"'x' は数値ではありません", " ('x' is not an integer)"},
     };
