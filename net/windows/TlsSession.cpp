@@ -78,11 +78,11 @@ public:
         const SECURITY_STATUS status = InitializeSecurityContextA(
             Credentials(), haveContext_ ? &context_ : nullptr, const_cast<char*>(host_.c_str()), kRequest, 0, 0,
             haveContext_ ? &inDesc : nullptr, 0, &context_, &outDesc, &flags, nullptr);
-        haveContext_ = true;
         TakeToken(out[0]);
         if (status == SEC_E_INCOMPLETE_MESSAGE) return false;
         if (status != SEC_E_OK && status != SEC_I_CONTINUE_NEEDED)
             throw TlsError(tls_texts::kHandshakeFailed, "InitializeSecurityContext " + Code(status));
+        haveContext_ = true;  // from the first call on, which makes it
         KeepExtra(in[1]);
         if (status == SEC_I_CONTINUE_NEEDED) return Handshake();
         Verify();
