@@ -20,7 +20,8 @@ double Seconds(std::chrono::duration<double> time) { return time.count(); }
 
 Companion::Companion(Pump& pump, TimerService& clock, const Settings& settings, const Options& options,
                      std::ostream& out, std::ostream& err, bool colour)
-    : options_(options),
+    : pump_(pump),
+      options_(options),
       out_(out),
       err_(err),
       shown_(options.prometheus == "-" ? discard_ : out),
@@ -70,9 +71,7 @@ ExitStatus Companion::Unknown(const std::string& reason, const RefreshOutcome& r
 
 bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
     if (!options_.prometheus) return true;
-    const std::string text = FormatPrometheus({outcome.Read(Page::Status), outcome.Read(Page::Party), panel_.State(),
-                                               Seconds(std::chrono::system_clock::now().time_since_epoch()),
-                                               Seconds(outcome.took), cycle_.Timer().Interval() / 1000.0});
+    const std::string text = Metrics(outcome);
     if (*options_.prometheus == "-") {
         out_ << text << std::flush;
         return true;
@@ -89,7 +88,21 @@ bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
     return true;
 }
 
+std::string Companion::Metrics(const RefreshOutcome& outcome) const {
+    return FormatPrometheus({outcome.Read(Page::Status), outcome.Read(Page::Party), panel_.State(),
+                             Seconds(std::chrono::system_clock::now().time_since_epoch()), Seconds(outcome.took),
+                             cycle_.Timer().Interval() / 1000.0});
+}
+
 bool Companion::StartWatch(Notifier* notifier) {
+    if (options_.listen) {
+        try {
+            live_.emplace(pump_, *options_.listen);
+        } catch (const Exception& error) {
+            Complain(error.Message());
+            return false;
+        }
+    }
     watch_.emplace(shown_, notifier, Now, colour_);
     cycle_.Activate();
     if (cycle_.Closing() || !activation_->completed) return false;
@@ -113,6 +126,7 @@ void Companion::Finished(const RefreshOutcome& outcome) {
 void Companion::AfterRefresh(const RefreshOutcome& outcome) {
     watch_->AfterRefresh(panel_.State(), outcome);
     WriteMetrics(outcome);
+    if (live_) live_->AfterRefresh(outcome.Read(Page::Status), Metrics(outcome));
 }
 
 }  // namespace lookout

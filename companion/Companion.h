@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "companion/Health.h"
+#include "companion/LiveEndpoint.h"
 #include "companion/Notification.h"
 #include "companion/Options.h"
 #include "companion/PanelRecorder.h"
@@ -36,6 +37,8 @@ public:
     void Stop() { cycle_.Close(); }
 
     RefreshCycle& Cycle() { return cycle_; }
+    // The watch's metrics endpoint, once StartWatch has opened it.
+    const LiveEndpoint* Live() const { return live_ ? &*live_ : nullptr; }
     // One line for the user on err.
     void Complain(const std::string& utf8Line);
 
@@ -46,7 +49,9 @@ private:
     ExitStatus Unknown(const std::string& reason, const RefreshOutcome& run);
     // False, after a line on err, when the metrics file cannot be written.
     bool WriteMetrics(const RefreshOutcome& outcome);
+    std::string Metrics(const RefreshOutcome& outcome) const;
 
+    Pump& pump_;
     const Options options_;
     std::ostream& out_;
     std::ostream& err_;
@@ -61,6 +66,7 @@ private:
     RefreshCycle cycle_;
     std::optional<RefreshOutcome> activation_;  // once the activation has ended
     std::optional<Watch> watch_;
+    std::optional<LiveEndpoint> live_;
 };
 
 }  // namespace lookout

@@ -6,7 +6,8 @@ namespace lookout {
 
 const char* const kUsage =
     "Usage: lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]\n"
-    "                      [--watch] [--notify] [--timeout SECONDS] [--help] [--version]\n"
+    "                      [--watch] [--notify] [--listen ADDRESS:PORT [--listen-any]]\n"
+    "                      [--timeout SECONDS] [--help] [--version]\n"
     "Shows the servers the Lookout window monitors, read from the same status service:\n"
     "a table with a header row (SERVER, STATE, COUNTS, REST, PARTY, GUILD, ADDRESS),\n"
     "one row per server.\n"
@@ -22,6 +23,12 @@ const char* const kUsage =
     "                      interrupted; --prometheus FILE is rewritten after every refresh\n"
     "  --notify            as --watch, and show every state change as a desktop\n"
     "                      notification; stops at once when there is no notification service\n"
+    "  --listen ADDRESS:PORT\n"
+    "                      with --watch, serve GET /metrics (the metrics and the count\n"
+    "                      of refreshes read and failed) and GET /health (200 while the\n"
+    "                      last refresh read the status page, else 503) over HTTP on\n"
+    "                      ADDRESS, a loopback address such as 127.0.0.1 or localhost\n"
+    "  --listen-any        let --listen take an address other machines reach\n"
     "  --timeout SECONDS   give up on the service after SECONDS (default 10): bounds the\n"
     "                      whole one-shot run, and each refresh of --watch\n"
     "  --help              print this text\n"
@@ -103,6 +110,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.watch = true;
         } else if (arg == "--notify") {
             options.notify = options.watch = true;
+        } else if (arg == "--listen-any") {
+            options.listenAny = true;
         } else if (arg == "--help") {
             options.help = true;
         } else if (arg == "--version") {
@@ -111,6 +120,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.configPath = std::move(config);
         } else if (auto file = ValueOf("--prometheus", args, i)) {
             options.prometheus = std::move(file);
+        } else if (auto listen = ValueOf("--listen", args, i)) {
+            options.listen = ParseListenAddress(*listen);
         } else if (auto seconds = ValueOf("--timeout", args, i)) {
             options.timeoutSeconds = Seconds(*seconds);
         } else {
@@ -123,6 +134,12 @@ Options ParseOptions(const std::vector<std::string>& args) {
                         " cannot be combined with --watch or --notify");
     if (options.prometheus == "-" && (options.json || options.nagios))
         throw Exception("--prometheus - takes standard output, so it cannot be combined with --json or --nagios");
+    if (options.listen && !options.watch)
+        throw Exception("--listen serves the watch's metrics, so it needs --watch or --notify");
+    if (options.listenAny && !options.listen) throw Exception("--listen-any needs --listen ADDRESS:PORT");
+    if (options.listen && !options.listen->Loopback() && !options.listenAny)
+        throw Exception("--listen " + options.listen->text +
+                        " is not a loopback address: add --listen-any to serve other machines too");
     return options;
 }
 

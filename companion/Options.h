@@ -1,10 +1,13 @@
 #pragma once
 // The command line:
 //   lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]
-//                  [--watch] [--notify] [--timeout SECONDS] [--help] [--version]
+//                  [--watch] [--notify] [--listen ADDRESS:PORT [--listen-any]]
+//                  [--timeout SECONDS] [--help] [--version]
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "companion/ListenAddress.h"
 
 namespace lookout {
 
@@ -16,6 +19,8 @@ struct Options {
     int timeoutSeconds = 10;                // bounds a one-shot run, and each refresh of a watch
     bool watch = false;  // --notify implies it
     bool notify = false;
+    std::optional<ListenAddress> listen;  // the watch's metrics endpoint
+    bool listenAny = false;               // lets it listen on more than the loopback
     bool help = false;
     bool version = false;
 };

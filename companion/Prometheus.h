@@ -1,6 +1,7 @@
 #pragma once
 // The metrics of one refresh in the Prometheus text exposition format 0.0.4,
 // as node exporter's textfile collector reads them.
+#include <cstdint>
 #include <string>
 
 #include "companion/ServerState.h"
@@ -20,5 +21,9 @@ struct Scrape {
 // families (only when the status page was read; the indicators only when the
 // party page was too), then the refresh's time, duration and interval.
 std::string FormatPrometheus(const Scrape& scrape);
+
+// The counter a live endpoint adds: lookout_refreshes_total{result="read"}
+// and {result="failed"}.
+std::string FormatRefreshCounts(std::uint64_t read, std::uint64_t failed);
 
 }  // namespace lookout

@@ -14,7 +14,7 @@
 #include <fstream>
 
 #include "FakeNotifications.h"
-#include "demo/Listener.h"
+#include "platform/Listener.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/MsLeft.h"
 #include "tests/support/TempDir.h"
@@ -143,6 +143,11 @@ TEST_F(ProgramTest, SettingsAndArgumentFailuresExitWithThreeAndOneLine) {
         {{"--json", "--watch"}, "--json cannot be combined"},
         {{"--timeout", "0"}, "--timeout needs a whole number of seconds from 1 to "},
         {{"--prometheus=-", "--json"}, "--prometheus - takes standard output"},
+        {{"--watch", "--listen", "0.0.0.0:9100"}, "--listen 0.0.0.0:9100 is not a loopback address: add --listen-any"},
+        {{"--listen", "127.0.0.1:9100"}, "--listen serves the watch's metrics, so it needs --watch"},
+        {{"--watch", "--listen=[::1]:9100"}, "--listen needs ADDRESS:PORT, a numeric IPv4 address or localhost"},
+        {{"--watch", "--listen", "localhost:0"}, "--listen needs ADDRESS:PORT"},
+        {{"--watch", "--listen-any"}, "--listen-any needs --listen"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -172,7 +177,7 @@ TEST_F(ProgramTest, DemoServiceGivesTheTableAndTheJson) {
 
 TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {
     // A service that takes the connection and never answers.
-    const demo::Listener listener(0);
+    const Listener listener(0);
     const std::string config = Settings(Lines("http://127.0.0.1:" + std::to_string(listener.Port()) + "/"));
     int connection = -1;
     const Outcome outcome = RunStatus({"--config", config, "--watch"}, [&](pid_t pid) {
