@@ -5,8 +5,8 @@ namespace lookout {
 ExitStatus HealthOf(const Servers& servers) {
     ExitStatus worst = kExitOk;
     for (const ServerState& server : servers) {
-        if (!server.state || *server.state == "Down") return kExitCritical;
-        if (*server.state != "Good") worst = kExitWarning;
+        if (server.status == ServerStatus::Missing || server.status == ServerStatus::Down) return kExitCritical;
+        if (server.status != ServerStatus::Good) worst = kExitWarning;
     }
     return worst;
 }

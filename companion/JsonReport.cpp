@@ -33,6 +33,13 @@ std::string Quoted(const std::string& sjis) {
 
 std::string Quoted(const std::optional<std::string>& sjis) { return sjis ? Quoted(*sjis) : "null"; }
 
+// A count field: a number when it is an integer, else its text; null for no line.
+std::string CountField(const ServerState& server, const std::string& field) {
+    if (server.status == ServerStatus::Missing) return "null";
+    if (const auto number = IntegerField(field)) return std::to_string(*number);
+    return Quoted(field);
+}
+
 std::string Colour(const std::optional<Rgb>& colour) {
     if (!colour) return "null";
     char text[16];
@@ -50,7 +57,8 @@ std::string FormatJson(const Report& report) {
         out += separator;
         separator = ",\n";
         out += "  {\"key\": " + Quoted(std::string(server.key)) + ", \"state\": " + Quoted(server.state.value_or("missing")) +
-               ", \"counts\": " + Quoted(server.count1) + ", \"rest\": " + Quoted(server.count2) +
+               ", \"counts\": " + Quoted(server.count1) + ", \"users\": " + CountField(server, server.users) +
+               ", \"capacity\": " + CountField(server, server.capacity) + ", \"rest\": " + Quoted(server.count2) +
                ", \"colour\": " + Colour(server.colour) + ", \"party\": " + Quoted(server.party) +
                ", \"guild\": " + Quoted(server.guild) + ", \"hint\": " + Quoted(server.hint) + "}";
     }

@@ -21,17 +21,22 @@ std::string Plain(std::string text) {
 
 struct Group {
     std::string word;  // UTF-8, "missing" for no line
+    ServerStatus status;
     int count = 0;
     std::vector<std::string_view> named;  // Down and missing servers only
 };
 
 // The worst first; words outside the window's colours come in the order they
 // were first seen.
-int Rank(const std::string& word) {
-    static const std::vector<std::string> order = {"Down", "missing", "Dead", "Closed"};
-    if (word == "Good") return int(order.size()) + 1;
-    const auto found = std::find(order.begin(), order.end(), word);
-    return int(found - order.begin());
+int Rank(ServerStatus status) {
+    static constexpr ServerStatus kOrder[] = {ServerStatus::Down,   ServerStatus::Missing, ServerStatus::Dead,
+                                              ServerStatus::Closed, ServerStatus::Other,   ServerStatus::Good};
+    return int(std::find(std::begin(kOrder), std::end(kOrder), status) - std::begin(kOrder));
+}
+
+// The servers the summary names: those the check is critical for.
+bool Named(const ServerState& server) {
+    return server.status == ServerStatus::Down || server.status == ServerStatus::Missing;
 }
 
 std::vector<Group> GroupByState(const Servers& servers) {
@@ -39,12 +44,12 @@ std::vector<Group> GroupByState(const Servers& servers) {
     for (const ServerState& server : servers) {
         const std::string word = Plain(ShownWord(server.state));
         auto group = std::find_if(groups.begin(), groups.end(), [&](const Group& g) { return g.word == word; });
-        if (group == groups.end()) group = groups.insert(groups.end(), Group{word, 0, {}});
+        if (group == groups.end()) group = groups.insert(groups.end(), Group{word, server.status, 0, {}});
         ++group->count;
-        if (!server.state || *server.state == "Down") group->named.push_back(server.key);
+        if (Named(server)) group->named.push_back(server.key);
     }
     std::stable_sort(groups.begin(), groups.end(),
-                     [](const Group& a, const Group& b) { return Rank(a.word) < Rank(b.word); });
+                     [](const Group& a, const Group& b) { return Rank(a.status) < Rank(b.status); });
     return groups;
 }
 
@@ -72,7 +77,7 @@ std::string FormatNagios(const Servers& servers, std::chrono::duration<double> t
     std::snprintf(time, sizeof time, "'time'=%.3fs;;;0;%d\n", took.count(), timeoutSeconds);
     text += time;
     for (const ServerState& server : servers) {
-        if (server.state == "Good") continue;
+        if (server.status == ServerStatus::Good) continue;
         text += std::string(server.key) + " " + Plain(ShownWord(server.state));
         if (server.state) text += " (" + Plain(SjisToUtf8(server.count1) + " " + SjisToUtf8(server.count2)) + ")";
         text += "\n";

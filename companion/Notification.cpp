@@ -6,8 +6,9 @@ std::optional<Notification> NotificationFor(const std::vector<Change>& changes, 
     std::vector<std::string> sentences;
     for (const Change& change : changes) {
         if (change.kind != WordKind::State) continue;
-        const std::string now = ShownWord(change.now);
-        sentences.push_back(std::string(after.at(change.slot).key) + " is " + now + (now == "Good" ? " again" : "") +
+        const ServerState& server = after.at(change.slot);
+        sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) +
+                            (server.status == ServerStatus::Good ? " again" : "") +
                             " (was " + ShownWord(change.was) + ")");
     }
     if (sentences.empty()) return std::nullopt;

@@ -6,9 +6,12 @@ PanelRecorder::PanelRecorder() {
     for (std::size_t slot = 0; slot < kSlotCount; ++slot) servers_[slot].key = kSlots[slot].key;
 }
 
-void PanelRecorder::SetStatusWord(std::size_t slot, const std::optional<std::string>& word) {
+void PanelRecorder::SetStatusLine(std::size_t slot, const StatusLine& line) {
     ServerState& server = servers_.at(slot);
-    server.state = word;
+    server.state = line.word;
+    server.status = line.status;
+    server.users = line.users;
+    server.capacity = line.capacity;
     // A new status read: the colour counts only if this read paints one.
     server.colour.reset();
 }

@@ -18,7 +18,7 @@ public:
     // The indicators' colours follow from the words.
     void SetPartyColour(std::size_t, Rgb) override {}
     void SetGuildColour(std::size_t, Rgb) override {}
-    void SetStatusWord(std::size_t slot, const std::optional<std::string>& word) override;
+    void SetStatusLine(std::size_t slot, const StatusLine& line) override;
     void SetPartyWords(std::size_t slot, const std::optional<std::string>& party,
                        const std::optional<std::string>& guild) override;
 

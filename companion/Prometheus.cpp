@@ -50,7 +50,7 @@ std::string Server(const ServerState& server) { return "server=" + Quoted(std::s
 
 void ServerFamilies(Exposition& out, const Scrape& scrape) {
     out.Family("lookout_server_up", "1 when the server's state word is Good, else 0.");
-    for (const ServerState& server : scrape.servers) out.Sample(Server(server), server.state == "Good" ? "1" : "0");
+    for (const ServerState& server : scrape.servers) out.Sample(Server(server), server.status == ServerStatus::Good ? "1" : "0");
     out.Family("lookout_server_state", "The server's state word, or missing when the status page has no line for it.");
     for (const ServerState& server : scrape.servers)
         out.Sample(Server(server) + ",state=" + Quoted(Word(server.state)), "1");

@@ -22,11 +22,7 @@ std::optional<std::int64_t> IntegerField(std::string_view text) {
 }
 
 Counts CountsOf(const ServerState& server) {
-    const std::string_view label = server.count1;
-    const std::size_t slash = label.find('/');
-    if (!server.state || slash == std::string_view::npos || label.find('/', slash + 1) != std::string_view::npos)
-        return {};
-    return {IntegerField(label.substr(0, slash)), IntegerField(label.substr(slash + 1))};
+    return {IntegerField(server.users), IntegerField(server.capacity)};
 }
 
 }  // namespace lookout

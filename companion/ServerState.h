@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "monitor/ServerStatus.h"
 #include "monitor/SlotTable.h"
 #include "platform/Rgb.h"
 
@@ -15,6 +16,8 @@ namespace lookout {
 struct ServerState {
     std::string_view key;
     std::optional<std::string> state;  // the status word; nullopt: the page has no line for the server
+    ServerStatus status = ServerStatus::Missing;
+    std::string users, capacity;       // the two count fields as the page gave them
     std::string count1 = "0/0";        // count label 1 as the window shows it
     std::string count2 = "0";
     // Painted by the last status read; nullopt: the window keeps its old colour.
@@ -37,9 +40,7 @@ std::optional<std::int64_t> IntegerField(std::string_view text);
 struct Counts {
     std::optional<std::int64_t> population, capacity;  // each when it is an integer
 };
-// The status line's two count fields, which count label 1 joins with "/". A
-// label with more than one "/" (a field holding one) tells neither, as the
-// fields cannot be told apart then.
+// The status line's two count fields, each when it is an integer.
 Counts CountsOf(const ServerState& server);
 
 }  // namespace lookout

@@ -22,8 +22,16 @@ using Row = std::array<std::string, kColumns>;
 const Row kHeader = {"SERVER", "STATE", "COUNTS", "REST", "PARTY", "GUILD", "ADDRESS"};
 
 // The terminal's colour code around a state word the window colours.
-std::string Coloured(const std::string& word) {
-    const char* code = word == "Good" ? "32" : word == "Down" ? "31" : word == "Dead" ? "33" : word == "Closed" ? "34" : nullptr;
+std::string Coloured(ServerStatus status, const std::string& word) {
+    const char* code = nullptr;
+    switch (status) {
+        case ServerStatus::Good: code = "32"; break;
+        case ServerStatus::Down: code = "31"; break;
+        case ServerStatus::Dead: code = "33"; break;
+        case ServerStatus::Closed: code = "34"; break;
+        case ServerStatus::Other:
+        case ServerStatus::Missing: break;
+    }
     return code ? std::string("\033[") + code + "m" + word + "\033[0m" : word;
 }
 
@@ -69,7 +77,7 @@ std::string FormatTable(const Servers& servers, bool partyRead, bool colour) {
         const Row& row = rows[line];
         for (std::size_t column = 0; column < kColumns; ++column) {
             const bool state = column == 1 && line > 0;
-            out += colour && state ? Coloured(row[column]) : row[column];
+            out += colour && state ? Coloured(servers[line - 1].status, row[column]) : row[column];
             if (column + 1 == kColumns) break;  // no padding at the end of a line
             out.append(widths[column] - TerminalWidth(row[column]) + 2, ' ');
         }

@@ -9,11 +9,15 @@ namespace lookout {
 
 namespace {
 
-std::optional<Rgb> StatusColour(const std::string& word) {
-    if (word == "Good") return kGreen;
-    if (word == "Closed") return kBlue;
-    if (word == "Dead") return kYellow;
-    if (word == "Down") return kRed;
+std::optional<Rgb> StatusColour(ServerStatus status) {
+    switch (status) {
+        case ServerStatus::Good: return kGreen;
+        case ServerStatus::Closed: return kBlue;
+        case ServerStatus::Dead: return kYellow;
+        case ServerStatus::Down: return kRed;
+        case ServerStatus::Missing: return kWhite;
+        case ServerStatus::Other: break;
+    }
     return std::nullopt;
 }
 
@@ -24,21 +28,23 @@ void ReadStatusPage(std::string_view body, StatusPanel& panel) {
     for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
         const std::string* line = FindKeyLine(lines, kSlots[slot].key);
         if (!line) {
-            panel.SetStatusWord(slot, std::nullopt);
-            panel.SetBoxColour(slot, kWhite);
+            panel.SetStatusLine(slot, StatusLine{});
+            panel.SetBoxColour(slot, *StatusColour(ServerStatus::Missing));
             panel.SetCount1(slot, "error");
             panel.SetCount2(slot, "0");
             continue;
         }
         std::string rest = *line;
         SkipField(rest, ',');
-        const std::string status = CutField(rest, ',');
-        const std::string first = CutField(rest, ',');
-        const std::string second = CutField(rest, ',');
-        panel.SetStatusWord(slot, status);
-        panel.SetCount1(slot, first + "/" + second);
+        StatusLine read;
+        read.word = CutField(rest, ',');
+        read.status = StatusOfWord(*read.word);
+        read.users = CutField(rest, ',');
+        read.capacity = CutField(rest, ',');
+        panel.SetStatusLine(slot, read);
+        panel.SetCount1(slot, read.users + "/" + read.capacity);
         panel.SetCount2(slot, rest);
-        if (const auto colour = StatusColour(status)) panel.SetBoxColour(slot, *colour);
+        if (const auto colour = StatusColour(read.status)) panel.SetBoxColour(slot, *colour);
     }
 }
 

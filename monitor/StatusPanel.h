@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "monitor/ServerStatus.h"
 #include "platform/Rgb.h"
 
 namespace lookout {
@@ -29,12 +30,11 @@ public:
     virtual void SetPartyColour(std::size_t slot, Rgb colour) = 0;
     virtual void SetGuildColour(std::size_t slot, Rgb colour) = 0;
 
-    // The words behind the colours, for a panel that reports rather than
-    // paints; the window has no use for them. Each is called once a slot and
-    // read, before that slot's other changes; nullopt: the page has no line
-    // for the slot.
-    virtual void SetStatusWord(std::size_t /*slot*/, const std::optional<std::string>& /*word*/) {}
-    // Game slots only.
+    // The state and fields behind the colours, for a panel that reports
+    // rather than paints; the window has no use for them. Called once a slot
+    // and read, before that slot's other changes.
+    virtual void SetStatusLine(std::size_t /*slot*/, const StatusLine& /*line*/) {}
+    // The party page's words, nullopt for no line. Game slots only.
     virtual void SetPartyWords(std::size_t /*slot*/, const std::optional<std::string>& /*party*/,
                                const std::optional<std::string>& /*guild*/) {}
 };

@@ -17,7 +17,7 @@
 namespace lookout {
 namespace {
 
-constexpr std::size_t kLogin = 0, kChr = 1, kPatchH = 2, kGame01 = 11, kGame02 = 12, kGame15 = 25;
+constexpr std::size_t kLogin = 0, kChr = 1, kPatchH = 2, kGame01 = 11, kGame02 = 12, kGame03 = 13, kGame15 = 25;
 
 // "混雑" in Shift-JIS, two wide characters.
 const std::string kBusy = "\x8d\xac\x8e\x47";
@@ -26,7 +26,7 @@ PanelRecorder ReadAll() {
     PanelRecorder panel;
     ReadAddressPage("heading\nLoginServer 10.0.0.1 6900 x map\x83\x7d<br>two1234\n", panel);
     ReadStatusPage("LoginServer,Good,1,2,3\r\nCharSelect,good,4,5,6\r\nPatchServerH,Down\r\n"
-                   "GameServer01,Closed,10,20," + kBusy + "\r\nGameServer02,Good,1,2,3,4\r\n",
+                   "GameServer01,Closed,10,20," + kBusy + "\r\nGameServer02,Good,1,2,3,4\r\nGameServer03,Good,1/2,3,4\r\n",
                    panel);
     ReadPartyPage("GameServer01,x,good,y,slow,z\nGameServer02,x,dead,y,nonsense,z\n", panel);
     return panel;
@@ -45,20 +45,23 @@ TEST(Report, JsonDocumentCarriesWhatTheWindowShows) {
         std::size_t slot;
         const char* json;
     } cases[] = {
-        {kLogin, R"({"key":"LoginServer","state":"Good","counts":"1/2","rest":"3","colour":"#CFFFCF",
-                   "party":null,"guild":null,"hint":"10.0.0.1:6900\nmap\u30de\ntwo"})"},
+        {kLogin, R"({"key":"LoginServer","state":"Good","counts":"1/2","users":1,"capacity":2,"rest":"3",
+                   "colour":"#CFFFCF","party":null,"guild":null,"hint":"10.0.0.1:6900\nmap\u30de\ntwo"})"},
         // a word outside the table keeps the old colour
-        {kChr, R"({"key":"CharSelect","state":"good","counts":"4/5","rest":"6","colour":null,
+        {kChr, R"({"key":"CharSelect","state":"good","counts":"4/5","users":4,"capacity":5,"rest":"6","colour":null,
                  "party":null,"guild":null,"hint":null})"},
         // no comma after the status word: it is empty, the rest takes it
-        {kPatchH, R"({"key":"PatchServerH","state":"","counts":"/","rest":"Down",
+        {kPatchH, R"({"key":"PatchServerH","state":"","counts":"/","users":"","capacity":"","rest":"Down",
                     "colour":null,"party":null,"guild":null,"hint":null})"},
-        {kGame01, R"({"key":"GameServer01","state":"Closed","counts":"10/20","rest":"\u6df7\u96d1",
+        {kGame01, R"({"key":"GameServer01","state":"Closed","counts":"10/20","users":10,"capacity":20,"rest":"\u6df7\u96d1",
                     "colour":"#CFDFFF","party":"good","guild":"slow","hint":null})"},
-        {kGame02, R"({"key":"GameServer02","state":"Good","counts":"1/2","rest":"3,4","colour":"#CFFFCF",
-                    "party":"dead","guild":"nonsense","hint":null})"},
+        {kGame02, R"({"key":"GameServer02","state":"Good","counts":"1/2","users":1,"capacity":2,"rest":"3,4",
+                    "colour":"#CFFFCF","party":"dead","guild":"nonsense","hint":null})"},
+        // a count field holding "/": the label cannot be split, the fields keep both numbers
+        {kGame03, R"({"key":"GameServer03","state":"Good","counts":"1/2/3","users":"1/2","capacity":3,"rest":"4",
+                    "colour":"#CFFFCF","party":null,"guild":null,"hint":null})"},
         // no line on either page: the window paints white
-        {kGame15, R"({"key":"GameServer15","state":"missing","counts":"error","rest":"0","colour":"#FFFFFF",
+        {kGame15, R"({"key":"GameServer15","state":"missing","counts":"error","users":null,"capacity":null,"rest":"0","colour":"#FFFFFF",
                     "party":null,"guild":null,"hint":null})"},
     };
     for (const auto& c : cases) {
@@ -97,10 +100,10 @@ TEST(Report, ServersChangingTogetherMakeOneNotificationNamingThem) {
     ReadPartyPage("", after);  // party and guild words alone notify nothing
     const auto notification = NotificationFor(ChangesBetween(before.State(), after.State()), after.State());
     ASSERT_TRUE(notification);
-    EXPECT_EQ(notification->summary, "5 servers changed");
+    EXPECT_EQ(notification->summary, "6 servers changed");
     EXPECT_EQ(notification->body, "LoginServer is Down (was Good)\nCharSelect is missing (was good)\n"
                                   "PatchServerH is missing (was \"\")\nGameServer01 is Good again (was Closed)\n"
-                                  "GameServer02 is missing (was Good)");
+                                  "GameServer02 is missing (was Good)\nGameServer03 is missing (was Good)");
 }
 
 // Every server Good with counts 1/2 and rest 0, but for the lines given here
@@ -187,7 +190,8 @@ TEST(Report, MetricsFollowTheExpositionFormat) {
         {R"(lookout_server_capacity{server="CharSelect"})", false},  // "x"
         {R"(lookout_server_rest{server="GameServer01"})", false},      // "3,4"
         {R"(lookout_server_population{server="GameServer15"})", false},
-        {R"(lookout_server_capacity{server="PatchServerH"})", false},  // "1/2/3": which field holds the "/"?
+        {R"(lookout_server_population{server="PatchServerH"})", false},  // "1/2"
+        {R"(lookout_server_capacity{server="PatchServerH"} 3)", true},
         {R"(lookout_indicator_state{server="GameServer01",indicator="party",state="good"} 1)", true},
         {R"(lookout_indicator_state{server="GameServer01",indicator="guild",state="dead"} 1)", true},
         {R"(lookout_indicator_state{server="GameServer02",indicator="party",state="missing"} 1)", true},
