@@ -103,7 +103,7 @@ bool Companion::StartWatch(Notifier* notifier) {
             return false;
         }
     }
-    watch_.emplace(shown_, notifier, Now, colour_);
+    watch_.emplace(shown_, notifier, std::chrono::system_clock::now, colour_, options_.alertAfter);
     cycle_.Activate();
     if (cycle_.Closing() || !activation_->completed) return false;
     if (cycle_.Timer().Interval() <= 0) {

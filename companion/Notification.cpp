@@ -1,5 +1,7 @@
 #include "companion/Notification.h"
 
+#include "companion/Duration.h"
+
 namespace lookout {
 
 std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after) {
@@ -7,9 +9,13 @@ std::optional<Notification> NotificationFor(const std::vector<Change>& changes, 
     for (const Change& change : changes) {
         if (change.kind != WordKind::State) continue;
         const ServerState& server = after.at(change.slot);
-        sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) +
-                            (server.status == ServerStatus::Good ? " again" : "") +
-                            " (was " + ShownWord(change.was) + ")");
+        const std::string is = std::string(server.key) + " is " + ShownWord(change.now);
+        if (change.gone) {
+            sentences.push_back(is + " again after " + DurationText(*change.gone));
+        } else {
+            sentences.push_back(is + (server.status == ServerStatus::Good ? " again" : "") + " (was " +
+                                ShownWord(change.was) + ")");
+        }
     }
     if (sentences.empty()) return std::nullopt;
     if (sentences.size() == 1) return Notification{sentences.front(), ""};

@@ -14,7 +14,9 @@ struct Notification {
     std::string body;     // empty, or one sentence a line when several servers changed
 };
 
-// "GameServer03 is Good again (was Down)"; nullopt when no state changed.
+// "GameServer03 is Down (was Good)", "GameServer03 is Good again after 1 h
+// 12 min" when the watch saw it go, else "... is Good again (was Down)";
+// nullopt when no state changed.
 std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after);
 
 class Notifier {

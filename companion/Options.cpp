@@ -6,7 +6,8 @@ namespace lookout {
 
 const char* const kUsage =
     "Usage: lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]\n"
-    "                      [--watch] [--notify] [--listen ADDRESS:PORT [--listen-any]]\n"
+    "                      [--watch] [--notify] [--alert-after N]\n"
+    "                      [--listen ADDRESS:PORT [--listen-any]]\n"
     "                      [--timeout SECONDS] [--help] [--version]\n"
     "Shows the servers the Lookout window monitors, read from the same status service:\n"
     "a table with a header row (SERVER, STATE, COUNTS, REST, PARTY, GUILD, ADDRESS),\n"
@@ -23,6 +24,8 @@ const char* const kUsage =
     "                      interrupted; --prometheus FILE is rewritten after every refresh\n"
     "  --notify            as --watch, and show every state change as a desktop\n"
     "                      notification; stops at once when there is no notification service\n"
+    "  --alert-after N     with --watch, report a change (its line and its notification)\n"
+    "                      only once the new word has held for N refreshes (default 1)\n"
     "  --listen ADDRESS:PORT\n"
     "                      with --watch, serve GET /metrics (the metrics and the count\n"
     "                      of refreshes read and failed) and GET /health (200 while the\n"
@@ -96,6 +99,16 @@ int Seconds(const std::string& text) {
     return static_cast<int>(seconds);
 }
 
+int Refreshes(const std::string& text) {
+    constexpr int kMost = 1000;
+    const bool digits = !text.empty() && text.size() <= 4 && text.find_first_not_of("0123456789") == std::string::npos;
+    const int refreshes = digits ? std::stoi(text) : 0;
+    if (refreshes < 1 || refreshes > kMost)
+        throw Exception("--alert-after needs a whole number of refreshes from 1 to " + std::to_string(kMost) +
+                        ", not '" + text + "'");
+    return refreshes;
+}
+
 }  // namespace
 
 Options ParseOptions(const std::vector<std::string>& args) {
@@ -120,6 +133,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.configPath = std::move(config);
         } else if (auto file = ValueOf("--prometheus", args, i)) {
             options.prometheus = std::move(file);
+        } else if (auto refreshes = ValueOf("--alert-after", args, i)) {
+            options.alertAfter = Refreshes(*refreshes);
         } else if (auto listen = ValueOf("--listen", args, i)) {
             options.listen = ParseListenAddress(*listen);
         } else if (auto seconds = ValueOf("--timeout", args, i)) {
@@ -134,6 +149,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
                         " cannot be combined with --watch or --notify");
     if (options.prometheus == "-" && (options.json || options.nagios))
         throw Exception("--prometheus - takes standard output, so it cannot be combined with --json or --nagios");
+    if (options.alertAfter != 1 && !options.watch)
+        throw Exception("--alert-after counts the watch's refreshes, so it needs --watch or --notify");
     if (options.listen && !options.watch)
         throw Exception("--listen serves the watch's metrics, so it needs --watch or --notify");
     if (options.listenAny && !options.listen) throw Exception("--listen-any needs --listen ADDRESS:PORT");

@@ -1,7 +1,7 @@
 #pragma once
 // The command line:
 //   lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]
-//                  [--watch] [--notify] [--listen ADDRESS:PORT [--listen-any]]
+//                  [--watch] [--notify] [--alert-after N] [--listen ADDRESS:PORT [--listen-any]]
 //                  [--timeout SECONDS] [--help] [--version]
 #include <optional>
 #include <string>
@@ -19,6 +19,7 @@ struct Options {
     int timeoutSeconds = 10;                // bounds a one-shot run, and each refresh of a watch
     bool watch = false;  // --notify implies it
     bool notify = false;
+    int alertAfter = 1;                   // a watch reports a change once it has held for this many refreshes
     std::optional<ListenAddress> listen;  // the watch's metrics endpoint
     bool listenAny = false;               // lets it listen on more than the loopback
     bool help = false;

@@ -148,6 +148,8 @@ TEST_F(ProgramTest, SettingsAndArgumentFailuresExitWithThreeAndOneLine) {
         {{"--watch", "--listen=[::1]:9100"}, "--listen needs ADDRESS:PORT, a numeric IPv4 address or localhost"},
         {{"--watch", "--listen", "localhost:0"}, "--listen needs ADDRESS:PORT"},
         {{"--watch", "--listen-any"}, "--listen-any needs --listen"},
+        {{"--alert-after", "2"}, "--alert-after counts the watch's refreshes, so it needs --watch"},
+        {{"--watch", "--alert-after", "0"}, "--alert-after needs a whole number of refreshes from 1 to 1000, not '0'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
