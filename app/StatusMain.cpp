@@ -15,6 +15,7 @@
 
 #include "companion/Companion.h"
 #include "companion/DesktopNotifier.h"
+#include "companion/HistoryOutput.h"
 #include "companion/Nagios.h"
 #include "companion/Options.h"
 #include "monitor/Settings.h"
@@ -58,6 +59,16 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
 
+    const WallClock wallClock = [] { return std::chrono::system_clock::now(); };
+    if (options.report || options.exportCsv) {
+        try {
+            WriteHistoryOutput(options, wallClock, std::cout);
+        } catch (const std::exception& error) {
+            return fail(SjisToUtf8(error.what()));
+        }
+        return kExitOk;
+    }
+
     const std::string path = options.configPath.value_or(SettingsPathToRead());
     Settings settings;
     try {
@@ -69,6 +80,13 @@ int main(int argc, char** argv) {
     PollPump pump;
     Companion companion(pump, pump, settings, options, std::cout, std::cerr, ColourOnStdout());
     SignalPipe signals(pump, [&](int) { companion.Stop(); });
+    if (options.history) {
+        try {
+            companion.UseHistory(std::make_unique<HistoryRecorder>(*options.history, options.keepDays, wallClock));
+        } catch (const std::exception& error) {
+            return fail("cannot record the history: " + SjisToUtf8(error.what()));
+        }
+    }
     std::unique_ptr<DesktopNotifier> notifier;
     if (options.notify) {
         try {

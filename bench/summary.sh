@@ -22,6 +22,12 @@ if [ -f "$d/bench_pages.txt" ]; then
   line=$(grep -E '^StatusPage100k' "$d/bench_pages.txt" | head -1)
   [ -n "$line" ] && row "status page, 100,000 lines" "$(echo "$line" | awk '{print $2 " " $3 " a page, " $NF}')"
 fi
+if [ -f "$d/bench_history.txt" ]; then
+  grep -E '^history: ' "$d/bench_history.txt" | while read -r line; do
+    line=${line#history: }
+    row "history: ${line%%: *}" "${line#*: }"
+  done
+fi
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.2fx", a / b; else printf "?"}'; }
 # Each against the bare window with the same widgets, measured in the same run.
 vs_bare() {  # key unit

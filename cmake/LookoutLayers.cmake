@@ -10,7 +10,8 @@
 
 # library: the libraries it may use. A "+name" is an outside library: +fltk is
 # the toolkit and X, +cares the resolver, +notify the desktop notifications,
-# +sockets the system's socket library (Winsock; the C library elsewhere).
+# +sockets the system's socket library (Winsock; the C library elsewhere),
+# +sqlite the SQLite library (Debian's; none on Windows, see LOOKOUT_UNBUILT).
 set(LOOKOUT_LAYERS
   "lookout_textconv:"
   "lookout_platform: +sockets"
@@ -19,12 +20,22 @@ set(LOOKOUT_LAYERS
   "lookout_monitor: lookout_platform"
   "lookout_refresh: lookout_monitor lookout_net lookout_textconv lookout_credits lookout_platform"
   "lookout_demo: lookout_platform"
-  "lookout_companion: lookout_refresh lookout_monitor lookout_net lookout_textconv lookout_credits lookout_platform +notify"
+  "lookout_history: lookout_monitor lookout_platform +sqlite"
+  "lookout_companion: lookout_history lookout_refresh lookout_monitor lookout_net lookout_textconv lookout_credits lookout_platform +notify"
   "lookout_toolkit: lookout_platform +fltk"
   "lookout_resources: lookout_credits lookout_platform +fltk"
   "lookout_ui: lookout_toolkit lookout_resources lookout_credits lookout_platform +fltk"
   "lookout_window: lookout_refresh lookout_monitor lookout_net lookout_textconv lookout_toolkit lookout_ui lookout_resources lookout_credits lookout_platform +fltk"
 )
+
+# The libraries this build leaves out, as it lacks their outside library: the
+# history store on Windows, which has no SQLite of ours. Their users link them
+# only where they are built; the users' seams under windows/ stand in.
+if(WIN32)
+  set(LOOKOUT_UNBUILT lookout_history)
+else()
+  set(LOOKOUT_UNBUILT "")
+endif()
 
 # The operating system's side of each platform seam lives in a subfolder named
 # after it, beside the seam's header: posix/ here, windows/ for Windows.
@@ -41,17 +52,18 @@ file(MAKE_DIRECTORY ${LOOKOUT_TESTS_INCLUDE})
 file(CREATE_LINK ${CMAKE_SOURCE_DIR}/tests ${LOOKOUT_TESTS_INCLUDE}/tests SYMBOLIC)
 
 # The target each outside library of the table stands for; none for the
-# desktop notifications on Windows, where lookout-status says they are missing.
+# desktop notifications and SQLite on Windows, where lookout-status says they
+# are missing.
 function(lookout_outside_target name out)
   if(name STREQUAL "fltk")
     set(${out} lookout_fltk PARENT_SCOPE)
   elseif(name STREQUAL "cares")
     set(${out} lookout_cares PARENT_SCOPE)
-  elseif(name STREQUAL "notify")
+  elseif(name STREQUAL "notify" OR name STREQUAL "sqlite")
     if(WIN32)
       set(${out} "" PARENT_SCOPE)
     else()
-      set(${out} lookout_notify PARENT_SCOPE)
+      set(${out} lookout_${name} PARENT_SCOPE)
     endif()
   elseif(name STREQUAL "sockets")
     set(${out} lookout_sockets PARENT_SCOPE)
@@ -79,7 +91,7 @@ function(lookout_layer_of library out_links out_fltk)
           if(use STREQUAL "+fltk")
             set(fltk ON)
           endif()
-        elseif(use)
+        elseif(use AND NOT use IN_LIST LOOKOUT_UNBUILT)
           list(APPEND links ${use})
         endif()
       endforeach()
@@ -164,7 +176,7 @@ function(lookout_check_layers)
     get_target_property(headers ${library} LOOKOUT_HEADERS)
     set(layer_links "")
     foreach(link IN LISTS allowed_links)
-      if(link MATCHES "^lookout_" AND NOT link MATCHES "^lookout_(fltk|cares|notify|sockets)$")
+      if(link MATCHES "^lookout_" AND NOT link MATCHES "^lookout_(fltk|cares|notify|sockets|sqlite)$")
         list(APPEND layer_links ${link})
       endif()
     endforeach()

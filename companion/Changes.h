@@ -17,9 +17,9 @@ struct Change {
     WordKind kind;
     std::optional<std::string> was;  // Shift-JIS; nullopt: no line on the page
     std::optional<std::string> now;
-    // A state's return to Good: how long the server was gone, when the watch
-    // saw it go.
-    std::optional<std::chrono::seconds> gone = std::nullopt;
+    // A state's return to Good: how long the server was Down or Dead, when
+    // the watch saw that begin.
+    std::optional<std::chrono::milliseconds> gone = std::nullopt;
 };
 
 // In slot order, each slot's state before its party and guild.

@@ -111,6 +111,16 @@ bool Companion::StartWatch(Notifier* notifier) {
                  " s, so nothing would be refreshed");
         return false;
     }
+    if (history_) {
+        try {
+            history_->Begin(std::chrono::milliseconds(cycle_.Timer().Interval()),
+                            std::chrono::seconds(options_.timeoutSeconds));
+        } catch (const std::exception& error) {
+            Complain("cannot record the history: " + SjisToUtf8(error.what()));
+            return false;
+        }
+        watch_->TellGoneFrom([this](std::string_view key) { return history_->GoneFor(key); });
+    }
     AfterRefresh(*activation_);
     return true;
 }
@@ -124,9 +134,34 @@ void Companion::Finished(const RefreshOutcome& outcome) {
 }
 
 void Companion::AfterRefresh(const RefreshOutcome& outcome) {
+    // The watch first: a recovery's time gone ends at the refresh before.
     watch_->AfterRefresh(panel_.State(), outcome);
+    RecordHistory(outcome);
     WriteMetrics(outcome);
     if (live_) live_->AfterRefresh(outcome.Read(Page::Status), Metrics(outcome));
+}
+
+void Companion::RecordHistory(const RefreshOutcome& outcome) {
+    if (!history_) return;
+    try {
+        history_->Record(panel_.State(), outcome);
+    } catch (const std::exception& error) {
+        // Once while it lasts; the watch goes on and tries again.
+        if (!historyFailing_) Complain("cannot record the history: " + SjisToUtf8(error.what()));
+        historyFailing_ = true;
+        return;
+    }
+    historyFailing_ = false;
+}
+
+void Companion::Stop() {
+    cycle_.Close();
+    if (!history_) return;
+    try {
+        history_->Stop();
+    } catch (const std::exception& error) {
+        Complain("cannot record the history: " + SjisToUtf8(error.what()));
+    }
 }
 
 }  // namespace lookout

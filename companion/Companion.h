@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "companion/Health.h"
+#include "companion/HistoryRecorder.h"
 #include "companion/LiveEndpoint.h"
 #include "companion/Notification.h"
 #include "companion/Options.h"
@@ -33,8 +34,11 @@ public:
     // timer prints the changes. False, after a line on err, when there is
     // nothing to watch: the activation ended early or the interval never fires.
     bool StartWatch(Notifier* notifier);
-    // Cancels a waiting fetch; nothing is printed after it.
-    void Stop() { cycle_.Close(); }
+    // A watch records every refresh into the history (before StartWatch).
+    void UseHistory(std::unique_ptr<HistoryRecorder> history) { history_ = std::move(history); }
+    // Cancels a waiting fetch; nothing is printed after it. The history, if
+    // any, records the watch's end.
+    void Stop();
 
     RefreshCycle& Cycle() { return cycle_; }
     // The watch's metrics endpoint, once StartWatch has opened it.
@@ -49,6 +53,7 @@ private:
     ExitStatus Unknown(const std::string& reason, const RefreshOutcome& run);
     // False, after a line on err, when the metrics file cannot be written.
     bool WriteMetrics(const RefreshOutcome& outcome);
+    void RecordHistory(const RefreshOutcome& outcome);
     std::string Metrics(const RefreshOutcome& outcome) const;
 
     Pump& pump_;
@@ -61,6 +66,8 @@ private:
     const bool colour_;
     std::string lastComplaint_;
     bool metricsFailing_ = false;
+    std::unique_ptr<HistoryRecorder> history_;
+    bool historyFailing_ = false;
     PanelRecorder panel_;
     TerminalFace face_;
     RefreshCycle cycle_;

@@ -2,6 +2,12 @@
 
 namespace lookout {
 
+namespace {
+
+bool Outage(ServerStatus status) { return status == ServerStatus::Down || status == ServerStatus::Dead; }
+
+}  // namespace
+
 std::vector<Change> HeldChanges::After(const Servers& servers, Time now) {
     std::array<std::array<bool, 3>, kSlotCount> changing{};
     std::vector<Change> held;
@@ -31,10 +37,12 @@ void HeldChanges::Adopt(Change& change, const Servers& servers, const Streak& st
         case WordKind::State: break;
     }
     std::optional<Time>& goneSince = goneSince_[change.slot];
+    // Gone from the first refresh that saw it Down or Dead (Closed between
+    // keeps that start) to the first that saw it Good.
     if (server.status == ServerStatus::Good) {
-        if (goneSince) change.gone = std::chrono::duration_cast<std::chrono::seconds>(streak.since - *goneSince);
+        if (goneSince) change.gone = std::chrono::duration_cast<std::chrono::milliseconds>(streak.since - *goneSince);
         goneSince.reset();
-    } else if (reported.status == ServerStatus::Good) {
+    } else if (Outage(server.status) && !Outage(reported.status) && !goneSince) {
         goneSince = streak.since;
     }
     reported.state = server.state;

@@ -1,7 +1,7 @@
 #pragma once
 // The changes a watch reports: a word's change once the new word has held for
 // a number of refreshes in a row (1: at once), and with a server's return to
-// Good, how long it was gone, as far as the watch saw it go.
+// Good, how long it was Down or Dead, when the watch saw that begin.
 #include <array>
 #include <chrono>
 #include <optional>
@@ -35,7 +35,7 @@ private:
     const int alertAfter_;
     Servers reported_;
     std::array<std::array<Streak, 3>, kSlotCount> streaks_{};  // by slot and WordKind
-    std::array<std::optional<Time>, kSlotCount> goneSince_{};  // when a server was first seen away from Good
+    std::array<std::optional<Time>, kSlotCount> goneSince_{};  // when a server was first seen Down or Dead
 };
 
 }  // namespace lookout

@@ -49,6 +49,8 @@ std::string Colour(const std::optional<Rgb>& colour) {
 
 }  // namespace
 
+std::string JsonQuoted(const std::string& sjis) { return Quoted(sjis); }
+
 std::string FormatJson(const Report& report) {
     std::string out = "{\"fetched\": " + Quoted(report.fetched) + ", \"source\": " + Quoted(report.sourceUrl) +
                       ", \"interval_s\": " + std::to_string(report.intervalSeconds) + ", \"servers\": [";

@@ -19,4 +19,7 @@ struct Report {
 // status line has the state "missing", other missing values are null.
 std::string FormatJson(const Report& report);
 
+// A JSON string of a Shift-JIS text, quotes included.
+std::string JsonQuoted(const std::string& sjis);
+
 }  // namespace lookout

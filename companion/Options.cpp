@@ -1,5 +1,6 @@
 #include "companion/Options.h"
 
+#include "companion/Durations.h"
 #include "platform/Exception.h"
 
 namespace lookout {
@@ -9,6 +10,9 @@ const char* const kUsage =
     "                      [--watch] [--notify] [--alert-after N]\n"
     "                      [--listen ADDRESS:PORT [--listen-any]]\n"
     "                      [--timeout SECONDS] [--help] [--version]\n"
+    "                      [--history FILE [--keep DAYS]]\n"
+    "       lookout-status --report [--json] [--ascii] --history FILE [--since DURATION]\n"
+    "       lookout-status --export --history FILE [--since DURATION]\n"
     "Shows the servers the Lookout window monitors, read from the same status service:\n"
     "a table with a header row (SERVER, STATE, COUNTS, REST, PARTY, GUILD, ADDRESS),\n"
     "one row per server.\n"
@@ -34,6 +38,14 @@ const char* const kUsage =
     "  --listen-any        let --listen take an address other machines reach\n"
     "  --timeout SECONDS   give up on the service after SECONDS (default 10): bounds the\n"
     "                      whole one-shot run, and each refresh of --watch\n"
+    "  --history FILE      with --watch: record every refresh in the SQLite file FILE;\n"
+    "                      with --report or --export: read it\n"
+    "  --keep DAYS         keep DAYS days of history (default 90); raw refreshes stay\n"
+    "                      48 hours, then one row per server and hour\n"
+    "  --report            print, per server, uptime, coverage, outages and users over\n"
+    "                      --since (30m, 24h, 7d; default 24h) from the history\n"
+    "  --export            write the history of --since as CSV\n"
+    "  --ascii             draw the report's sparkline in ASCII\n"
     "  --help              print this text\n"
     "  --version           print the version\n"
     "\n"
@@ -85,28 +97,57 @@ std::optional<std::string> ValueOf(const std::string& name, const std::vector<st
     return value;
 }
 
-int Seconds(const std::string& text) {
-    constexpr long kMost = 2147483;  // the client counts milliseconds in an int
-    long seconds = 0;
+// A whole number from 1 to `most`, for the option `name`.
+long WholeNumber(const std::string& name, const std::string& text, long most, const std::string& what) {
+    long value = 0;
     bool digits = !text.empty() && text.size() <= 7;
     for (const char c : text) {
         digits = digits && c >= '0' && c <= '9';
-        if (digits) seconds = seconds * 10 + (c - '0');
+        if (digits) value = value * 10 + (c - '0');
     }
-    if (!digits || seconds < 1 || seconds > kMost)
-        throw Exception("--timeout needs a whole number of seconds from 1 to " + std::to_string(kMost) + ", not '" +
+    if (!digits || value < 1 || value > most)
+        throw Exception(name + " needs a whole number of " + what + " from 1 to " + std::to_string(most) + ", not '" +
                         text + "'");
-    return static_cast<int>(seconds);
+    return value;
 }
 
-int Refreshes(const std::string& text) {
-    constexpr int kMost = 1000;
-    const bool digits = !text.empty() && text.size() <= 4 && text.find_first_not_of("0123456789") == std::string::npos;
-    const int refreshes = digits ? std::stoi(text) : 0;
-    if (refreshes < 1 || refreshes > kMost)
-        throw Exception("--alert-after needs a whole number of refreshes from 1 to " + std::to_string(kMost) +
-                        ", not '" + text + "'");
-    return refreshes;
+int Seconds(const std::string& text) {
+    constexpr long kMost = 2147483;  // the client counts milliseconds in an int
+    return static_cast<int>(WholeNumber("--timeout", text, kMost, "seconds"));
+}
+
+// The options of the history; false when args[i] is none of them.
+bool HistoryOption(const std::vector<std::string>& args, std::size_t& i, Options& options) {
+    const std::string& arg = args[i];
+    if (arg == "--report") {
+        options.report = true;
+    } else if (arg == "--export") {
+        options.exportCsv = true;
+    } else if (arg == "--ascii") {
+        options.ascii = true;
+    } else if (auto file = ValueOf("--history", args, i)) {
+        options.history = std::move(file);
+    } else if (auto days = ValueOf("--keep", args, i)) {
+        options.keepDays = static_cast<int>(WholeNumber("--keep", *days, 36500, "days"));
+    } else if (auto since = ValueOf("--since", args, i)) {
+        options.since = ParseDuration(*since);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CheckHistoryOptions(const Options& options) {
+    const bool reading = options.report || options.exportCsv;
+    if (options.report && options.exportCsv) throw Exception("--report cannot be combined with --export");
+    if (reading && !options.history) throw Exception(std::string(options.report ? "--report" : "--export") +
+                                                     " needs --history FILE");
+    if (reading && (options.watch || options.nagios || options.prometheus))
+        throw Exception(std::string(options.report ? "--report" : "--export") +
+                        " cannot be combined with --watch, --notify, --nagios or --prometheus");
+    if (options.exportCsv && options.json) throw Exception("--export cannot be combined with --json");
+    if (options.history && !reading && !options.watch)
+        throw Exception("--history needs --watch, --report or --export");
 }
 
 }  // namespace
@@ -134,15 +175,16 @@ Options ParseOptions(const std::vector<std::string>& args) {
         } else if (auto file = ValueOf("--prometheus", args, i)) {
             options.prometheus = std::move(file);
         } else if (auto refreshes = ValueOf("--alert-after", args, i)) {
-            options.alertAfter = Refreshes(*refreshes);
+            options.alertAfter = static_cast<int>(WholeNumber("--alert-after", *refreshes, 1000, "refreshes"));
         } else if (auto listen = ValueOf("--listen", args, i)) {
             options.listen = ParseListenAddress(*listen);
         } else if (auto seconds = ValueOf("--timeout", args, i)) {
             options.timeoutSeconds = Seconds(*seconds);
-        } else {
+        } else if (!HistoryOption(args, i, options)) {
             throw Exception("unknown argument '" + arg + "'");
         }
     }
+    CheckHistoryOptions(options);
     if (options.json && options.nagios) throw Exception("--json cannot be combined with --nagios");
     if ((options.json || options.nagios) && options.watch)
         throw Exception(std::string(options.json ? "--json" : "--nagios") +

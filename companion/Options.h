@@ -2,7 +2,10 @@
 // The command line:
 //   lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]
 //                  [--watch] [--notify] [--alert-after N] [--listen ADDRESS:PORT [--listen-any]]
-//                  [--timeout SECONDS] [--help] [--version]
+//                  [--timeout SECONDS] [--help] [--version] [--history FILE [--keep DAYS]]
+//   lookout-status --report [--json] [--ascii] --history FILE [--since DURATION]
+//   lookout-status --export --history FILE [--since DURATION]
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +25,12 @@ struct Options {
     int alertAfter = 1;                   // a watch reports a change once it has held for this many refreshes
     std::optional<ListenAddress> listen;  // the watch's metrics endpoint
     bool listenAny = false;               // lets it listen on more than the loopback
+    std::optional<std::string> history;  // the history file a watch records, a report reads
+    int keepDays = 90;
+    bool report = false;
+    bool exportCsv = false;  // --export
+    std::chrono::milliseconds since = std::chrono::hours(24);
+    bool ascii = false;  // the report's sparkline in ASCII
     bool help = false;
     bool version = false;
 };

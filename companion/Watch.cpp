@@ -26,7 +26,7 @@ void Watch::AfterRefresh(const Servers& servers, const RefreshOutcome& outcome) 
     const std::vector<Change> changes = held_.After(servers, clock_());
     for (const Change& change : changes) Line(ChangeLine(change, servers));
     if (notifier_) {
-        if (const auto notification = NotificationFor(changes, servers)) notifier_->Show(*notification);
+        if (const auto notification = NotificationFor(changes, servers, goneFor_)) notifier_->Show(*notification);
     }
 }
 

@@ -24,6 +24,9 @@ public:
     Watch(std::ostream& out, Notifier* notifier, Clock clock, bool colour, int alertAfter = 1)
         : out_(out), notifier_(notifier), clock_(std::move(clock)), colour_(colour), held_(alertAfter) {}
 
+    // Recovery notifications say how long the server was gone.
+    void TellGoneFrom(GoneFor goneFor) { goneFor_ = std::move(goneFor); }
+
     // After every refresh: the servers as it left them.
     void AfterRefresh(const Servers& servers, const RefreshOutcome& outcome);
 
@@ -37,6 +40,7 @@ private:
     bool tabled_ = false;
     HeldChanges held_;
     bool unreadable_ = false;
+    GoneFor goneFor_;
 };
 
 }  // namespace lookout

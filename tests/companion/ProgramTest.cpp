@@ -150,6 +150,10 @@ TEST_F(ProgramTest, SettingsAndArgumentFailuresExitWithThreeAndOneLine) {
         {{"--watch", "--listen-any"}, "--listen-any needs --listen"},
         {{"--alert-after", "2"}, "--alert-after counts the watch's refreshes, so it needs --watch"},
         {{"--watch", "--alert-after", "0"}, "--alert-after needs a whole number of refreshes from 1 to 1000, not '0'"},
+        {{"--report"}, "--report needs --history FILE"},
+        {{"--history", "h.sqlite"}, "--history needs --watch, --report or --export"},
+        {{"--export", "--history", "h.sqlite", "--since", "5y"}, "a period is a whole number and m, h or d"},
+        {{"--report", "--history", (dir / "none.sqlite").string()}, "cannot open " + (dir / "none.sqlite").string()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "companion/Duration.h"
+#include "companion/Durations.h"
 #include "companion/PanelRecorder.h"
 #include "companion/Watch.h"
 #include "monitor/PageReaders.h"
@@ -41,15 +41,21 @@ TEST(Watch, ReportsAChangeOnceItHasHeldAndHowLongTheServerWasGone) {
          {"Good", "Down", "Good", "Down", "Down", "Down", "Good", "Down", "Good", "Good", "Good"},
          {"state Good -> Down (0/10 0)", "state Down -> Good (0/10 0)"},
          {"GameServer05 is Down (was Good)", "GameServer05 is Good again after 5 min"}},
-        // Closed and missing are gone too; Closed to missing keeps the start.
+        // Closed is maintenance, not an outage, but does not end one.
         {1,
          10,
-         {"Good", "Closed", nullptr, "Good"},
-         {"state Good -> Closed (0/10 0)", "state Closed -> missing (error 0)", "state missing -> Good (0/10 0)"},
-         {"GameServer05 is Closed (was Good)", "GameServer05 is missing (was Closed)",
+         {"Good", "Closed", "Good", "Down", "Closed", "Good"},
+         {"state Good -> Closed (0/10 0)", "state Closed -> Good (0/10 0)", "state Good -> Down (0/10 0)",
+          "state Down -> Closed (0/10 0)", "state Closed -> Good (0/10 0)"},
+         {"GameServer05 is Closed (was Good)", "GameServer05 is Good again (was Closed)",
+          "GameServer05 is Down (was Good)", "GameServer05 is Closed (was Down)",
           "GameServer05 is Good again after 20 min"}},
         // Down since before the watch began: how long is not known.
-        {2, 1, {"Down", "Good", "Good"}, {"state Down -> Good (0/10 0)"}, {"GameServer05 is Good again (was Down)"}},
+        {2,
+         1,
+         {"Down", "Dead", "Dead", "Good", "Good"},
+         {"state Down -> Dead (0/10 0)", "state Dead -> Good (0/10 0)"},
+         {"GameServer05 is Dead (was Down)", "GameServer05 is Good again (was Dead)"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.alertAfter) + " " + c.words[1]);
@@ -76,19 +82,17 @@ TEST(Watch, ReportsAChangeOnceItHasHeldAndHowLongTheServerWasGone) {
     }
 }
 
-TEST(Watch, DurationsReadAsTheTwoLargestUnits) {
-    using std::chrono::seconds;
+TEST(Watch, DurationsReadAsTheirTwoLargestUnits) {
     const std::pair<std::int64_t, const char*> cases[] = {
         {0, "0 s"},
-        {59, "59 s"},
-        {90, "1 min 30 s"},
-        {3600, "1 h"},
-        {3600 + 12 * 60 + 59, "1 h 12 min"},
-        {3 * 86400 + 4 * 3600 + 5, "3 d 4 h"},
-        {86400 + 60, "1 d"},
-        {-5, "0 s"},
+        {59'499, "59 s"},
+        {90'000, "1 min"},
+        {3'600'000, "1 h"},
+        {(3600 + 12 * 60 + 59) * 1000, "1 h 12 min"},
+        {(3 * 86400 + 4 * 3600 + 5) * 1000, "3 d 4 h"},
+        {(86400 + 60) * 1000, "1 d"},
     };
-    for (const auto& [span, text] : cases) EXPECT_EQ(DurationText(seconds(span)), text) << span;
+    for (const auto& [ms, text] : cases) EXPECT_EQ(DurationText(std::chrono::milliseconds(ms)), text) << ms;
 }
 
 }  // namespace
