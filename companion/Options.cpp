@@ -1,6 +1,7 @@
 #include "companion/Options.h"
 
 #include "companion/Durations.h"
+#include "monitor/SlotTable.h"
 #include "platform/Exception.h"
 
 namespace lookout {
@@ -13,6 +14,7 @@ const char* const kUsage =
     "                      [--history FILE [--keep DAYS]]\n"
     "       lookout-status --report [--json] [--ascii] --history FILE [--since DURATION]\n"
     "       lookout-status --export --history FILE [--since DURATION]\n"
+    "       lookout-status --chart FILE.svg --history FILE [--since DURATION] [--server KEY]...\n"
     "Shows the servers the Lookout window monitors, read from the same status service:\n"
     "a table with a header row (SERVER, STATE, COUNTS, REST, PARTY, GUILD, ADDRESS),\n"
     "one row per server.\n"
@@ -46,6 +48,10 @@ const char* const kUsage =
     "                      --since (30m, 24h, 7d; default 24h) from the history\n"
     "  --export            write the history of --since as CSV\n"
     "  --ascii             draw the report's sparkline in ASCII\n"
+    "  --chart FILE.svg    draw the history of --since as an SVG picture: a lane per\n"
+    "                      server, the users against time, Down and Dead red, Closed\n"
+    "                      grey, no data hatched\n"
+    "  --server KEY        only this server's lane in --chart (again for more)\n"
     "  --help              print this text\n"
     "  --version           print the version\n"
     "\n"
@@ -116,6 +122,13 @@ int Seconds(const std::string& text) {
     return static_cast<int>(WholeNumber("--timeout", text, kMost, "seconds"));
 }
 
+// A server key of the slot table, for --server.
+std::string ServerKey(const std::string& text) {
+    for (const SlotDef& slot : kSlots)
+        if (slot.key == text) return text;
+    throw Exception("--server needs a server key such as " + std::string(kSlots[0].key) + ", not '" + text + "'");
+}
+
 // The options of the history; false when args[i] is none of them.
 bool HistoryOption(const std::vector<std::string>& args, std::size_t& i, Options& options) {
     const std::string& arg = args[i];
@@ -131,14 +144,31 @@ bool HistoryOption(const std::vector<std::string>& args, std::size_t& i, Options
         options.keepDays = static_cast<int>(WholeNumber("--keep", *days, 36500, "days"));
     } else if (auto since = ValueOf("--since", args, i)) {
         options.since = ParseDuration(*since);
+    } else if (auto chart = ValueOf("--chart", args, i)) {
+        options.chart = std::move(chart);
+    } else if (auto server = ValueOf("--server", args, i)) {
+        options.chartServers.push_back(ServerKey(*server));
     } else {
         return false;
     }
     return true;
 }
 
+void CheckChartOptions(const Options& options) {
+    if (!options.chart) {
+        if (!options.chartServers.empty()) throw Exception("--server needs --chart FILE.svg");
+        return;
+    }
+    if (!options.history) throw Exception("--chart needs --history FILE");
+    if (options.report || options.exportCsv || options.watch || options.json || options.nagios || options.prometheus)
+        throw Exception(
+            "--chart cannot be combined with --report, --export, --watch, --notify, --json, --nagios or "
+            "--prometheus");
+}
+
 void CheckHistoryOptions(const Options& options) {
-    const bool reading = options.report || options.exportCsv;
+    CheckChartOptions(options);
+    const bool reading = options.report || options.exportCsv || options.chart;
     if (options.report && options.exportCsv) throw Exception("--report cannot be combined with --export");
     if (reading && !options.history) throw Exception(std::string(options.report ? "--report" : "--export") +
                                                      " needs --history FILE");

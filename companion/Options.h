@@ -5,6 +5,7 @@
 //                  [--timeout SECONDS] [--help] [--version] [--history FILE [--keep DAYS]]
 //   lookout-status --report [--json] [--ascii] --history FILE [--since DURATION]
 //   lookout-status --export --history FILE [--since DURATION]
+//   lookout-status --chart FILE.svg --history FILE [--since DURATION] [--server KEY]...
 #include <chrono>
 #include <optional>
 #include <string>
@@ -31,6 +32,8 @@ struct Options {
     bool exportCsv = false;  // --export
     std::chrono::milliseconds since = std::chrono::hours(24);
     bool ascii = false;  // the report's sparkline in ASCII
+    std::optional<std::string> chart;       // the SVG file --chart writes
+    std::vector<std::string> chartServers;  // its lanes; empty: every server seen
     bool help = false;
     bool version = false;
 };

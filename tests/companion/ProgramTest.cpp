@@ -148,6 +148,8 @@ TEST_F(ProgramTest, SettingsAndArgumentFailuresExitWithThreeAndOneLine) {
         {{"--watch", "--listen=[::1]:9100"}, "--listen needs ADDRESS:PORT, a numeric IPv4 address or localhost"},
         {{"--watch", "--listen", "localhost:0"}, "--listen needs ADDRESS:PORT"},
         {{"--watch", "--listen-any"}, "--listen-any needs --listen"},
+        {{"--chart", "c.svg"}, "--chart needs --history FILE"},
+        {{"--chart", "c.svg", "--history", "h.sqlite", "--server", "Game05"}, "--server needs a server key such as"},
         {{"--alert-after", "2"}, "--alert-after counts the watch's refreshes, so it needs --watch"},
         {{"--watch", "--alert-after", "0"}, "--alert-after needs a whole number of refreshes from 1 to 1000, not '0'"},
         {{"--report"}, "--report needs --history FILE"},
