@@ -170,14 +170,15 @@ void CheckHistoryOptions(const Options& options) {
     CheckChartOptions(options);
     const bool reading = options.report || options.exportCsv || options.chart;
     if (options.report && options.exportCsv) throw Exception("--report cannot be combined with --export");
-    if (reading && !options.history) throw Exception(std::string(options.report ? "--report" : "--export") +
-                                                     " needs --history FILE");
+    if (reading && !options.history)
+        throw Exception(std::string(options.report ? "--report" : "--export") + " needs --history FILE");
     if (reading && (options.watch || options.nagios || options.prometheus))
         throw Exception(std::string(options.report ? "--report" : "--export") +
                         " cannot be combined with --watch, --notify, --nagios or --prometheus");
     if (options.exportCsv && options.json) throw Exception("--export cannot be combined with --json");
-    if (options.history && !reading && !options.watch)
-        throw Exception("--history needs --watch, --report or --export");
+    if (options.history && !reading && !options.watch) throw Exception("--history needs --watch, --report or --export");
+    if (options.keepDays != kDefaultKeepDays && !(options.history && options.watch))
+        throw Exception("--keep needs --watch and --history FILE");
 }
 
 }  // namespace

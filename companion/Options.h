@@ -15,6 +15,8 @@
 
 namespace lookout {
 
+inline constexpr int kDefaultKeepDays = 90;
+
 struct Options {
     std::optional<std::string> configPath;  // nullopt: where the window reads SERVER.INI
     bool json = false;
@@ -27,7 +29,7 @@ struct Options {
     std::optional<ListenAddress> listen;  // the watch's metrics endpoint
     bool listenAny = false;               // lets it listen on more than the loopback
     std::optional<std::string> history;  // the history file a watch records, a report reads
-    int keepDays = 90;
+    int keepDays = kDefaultKeepDays;
     bool report = false;
     bool exportCsv = false;  // --export
     std::chrono::milliseconds since = std::chrono::hours(24);

@@ -62,7 +62,8 @@ std::vector<ServerHistory> ReadHistory(HistoryStore& store, const Period& period
         if (server.lastStatus || server.hours.empty()) continue;
         // Only hours: the state that held longest in the last one.
         const auto& seconds = server.hours.back().seconds;
-        server.lastStatus = static_cast<ServerStatus>(std::max_element(seconds.begin(), seconds.end()) - seconds.begin());
+        server.lastStatus =
+            static_cast<ServerStatus>(std::max_element(seconds.begin(), seconds.end()) - seconds.begin());
     }
     if (!servers.empty())
         std::erase_if(found, [&](const ServerHistory& server) {

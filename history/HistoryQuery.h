@@ -23,14 +23,14 @@ struct Period {
 };
 
 // One refresh that read the status page, as it held for one server until the
-// next refresh (or at most the watch's interval; a watch stopped, the time
-// after is no data).
+// next refresh, at most the watch's interval plus a refresh's time limit, and
+// never past the watch's end: the time after is no data.
 struct Span {
     HistoryTime start, end;
     ServerStatus status = ServerStatus::Missing;
-    std::optional<std::string> word;          // Shift-JIS; nullopt: no line for the server
-    std::optional<std::int64_t> users;        // the first count field when it is a whole number
-    std::optional<std::int64_t> capacity;     // the second
+    std::optional<std::string> word;       // Shift-JIS; nullopt: no line for the server
+    std::optional<std::int64_t> users;     // the first count field when it is a whole number
+    std::optional<std::int64_t> capacity;  // the second
 };
 
 // The number of ServerStatus values, for per-status tables.
@@ -50,10 +50,10 @@ struct HourRow {
 };
 
 struct ServerHistory {
-    std::string key;                // the server key, in slot order
-    std::vector<HourRow> hours;     // oldest first, all before the first span
-    std::vector<Span> spans;        // oldest first, within the period
-    std::optional<std::string> lastWord;  // the last recorded status word (Shift-JIS)
+    std::string key;                         // the server key, in slot order
+    std::vector<HourRow> hours;              // oldest first, all before the first span
+    std::vector<Span> spans;                 // oldest first, within the period
+    std::optional<std::string> lastWord;     // the last recorded status word (Shift-JIS)
     std::optional<ServerStatus> lastStatus;  // nullopt: nothing recorded in the period
 };
 

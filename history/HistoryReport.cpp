@@ -19,7 +19,9 @@ bool IsOutage(ServerStatus status) { return status == ServerStatus::Down || stat
 class Tally {
 public:
     Tally(ServerReport& report, const Period& period, std::size_t cells)
-        : report_(report), period_(period), cellMs_(std::max<std::int64_t>(1, (period.to - period.from).count() / std::max<std::size_t>(cells, 1))) {
+        : report_(report),
+          period_(period),
+          cellMs_(std::max<std::int64_t>(1, (period.to - period.from).count() / std::max<std::size_t>(cells, 1))) {
         report_.cells.assign(cells, std::nullopt);
         cellSums_.assign(cells, {0, 0});
     }
@@ -46,8 +48,9 @@ public:
             Close(row.hour);
         }
         if (out > 0) runEnd_ = row.hour + kHour;
-        if (row.usersMean) Users(*row.usersMean, row.usersMin, row.usersMax, row.hour, row.hour + kHour,
-                                 static_cast<double>(row.usersSeconds) * 1000 * share);
+        if (row.usersMean)
+            Users(*row.usersMean, row.usersMin, row.usersMax, row.hour, row.hour + kHour,
+                  static_cast<double>(row.usersSeconds) * 1000 * share);
     }
 
     void Add(const Span& span) {
@@ -60,7 +63,8 @@ public:
         }
         if (span.users) {
             const double users = static_cast<double>(*span.users);
-            Users(users, span.users, span.users, span.start, span.end, static_cast<double>((span.end - span.start).count()));
+            Users(users, span.users, span.users, span.start, span.end,
+                  static_cast<double>((span.end - span.start).count()));
         }
     }
 
@@ -70,7 +74,8 @@ public:
         report_.seen = period > 0 ? 100.0 * static_cast<double>(observed_) / period : 0;
         const std::int64_t counted = observed_ - byStatus_[Index(ServerStatus::Closed)];
         if (counted > 0)
-            report_.uptime = 100.0 * static_cast<double>(byStatus_[Index(ServerStatus::Good)]) / static_cast<double>(counted);
+            report_.uptime =
+                100.0 * static_cast<double>(byStatus_[Index(ServerStatus::Good)]) / static_cast<double>(counted);
         if (usersWeight_ > 0) report_.usersMean = usersSum_ / usersWeight_;
         for (std::size_t i = 0; i < cellSums_.size(); ++i)
             if (cellSums_[i].second > 0) report_.cells[i] = cellSums_[i].first / cellSums_[i].second;

@@ -22,7 +22,7 @@ struct ServerReport {
     std::optional<HistoryTime> lastDownStart;
     std::chrono::milliseconds lastDownFor{0};
     std::optional<std::int64_t> usersMin, usersMax;
-    std::optional<double> usersMean;  // over time
+    std::optional<double> usersMean;           // over time
     std::vector<std::optional<double>> cells;  // mean users per equal slice of the period; nullopt: no data
 };
 

@@ -32,7 +32,6 @@ CREATE TABLE hourly(server TEXT NOT NULL, hour INTEGER NOT NULL,
                     PRIMARY KEY(server, hour)) WITHOUT ROWID;
 CREATE TABLE rolled(until INTEGER NOT NULL);
 INSERT INTO rolled VALUES(0);
-PRAGMA user_version = 1;
 )";
 
 std::int64_t Ms(HistoryTime time) { return time.time_since_epoch().count(); }
@@ -61,8 +60,7 @@ struct HistoryStore::Prepared {
           rolledUntil(db, "SELECT until FROM rolled"),
           setRolled(db, "UPDATE rolled SET until = ?"),
           firstRefreshFrom(db, "SELECT min(at) FROM refresh WHERE at >= ?"),
-          insertHour(db,
-                     "INSERT OR REPLACE INTO hourly VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+          insertHour(db, "INSERT OR REPLACE INTO hourly VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
           deleteSamples(db, "DELETE FROM sample WHERE refresh IN (SELECT id FROM refresh WHERE at < ?)"),
           deleteRefreshes(db, "DELETE FROM refresh WHERE at < ?"),
           oldestHour(db, "SELECT min(hour) FROM hourly"),
@@ -70,8 +68,9 @@ struct HistoryStore::Prepared {
           samplesBack(db,
                       "SELECT r.at, s.state FROM refresh r JOIN sample s ON s.refresh = r.id "
                       "WHERE s.server = ? AND r.at < ? ORDER BY r.at DESC LIMIT 500"),
-          hoursBack(db, "SELECT hour, dead + down, good + closed + other + missing FROM hourly "
-                        "WHERE server = ? AND hour < ? ORDER BY hour DESC LIMIT 500"),
+          hoursBack(db,
+                    "SELECT hour, dead + down, good + closed + other + missing FROM hourly "
+                    "WHERE server = ? AND hour < ? ORDER BY hour DESC LIMIT 500"),
           // A refresh holds until the next one, at most its watch's interval
           // plus the refresh's time limit, and never past its watch's end.
           spans(db,
@@ -92,7 +91,8 @@ HistoryStore::HistoryStore(const std::string& path, Mode mode)
     if (version == 0) {
         if (mode == Mode::Read) throw Exception(path + " holds no history of lookout-status");
         Transaction creating(db_);
-        if (UserVersion(db_) == 0) db_.Run(kSchema);  // unless another watch made it meanwhile
+        if (UserVersion(db_) == 0)  // unless another watch made it meanwhile
+            db_.Run(kSchema + ("PRAGMA user_version = " + std::to_string(kSchemaVersion)));
         creating.Commit();
     }
     // In WAL mode a commit is safe from a crash of the program without a

@@ -19,7 +19,7 @@ namespace lookout {
 // One server as a refresh saw it. Texts are Shift-JIS, as the pages give them.
 struct ServerSample {
     std::string key;
-    std::optional<std::string> word;      // nullopt: no line on the status page
+    std::optional<std::string> word;  // nullopt: no line on the status page
     // The two count fields: numbers when they are whole numbers, else the
     // texts as the page gave them.
     std::optional<std::int64_t> users, capacity;
@@ -29,12 +29,11 @@ struct ServerSample {
 
 struct RefreshRecord {
     HistoryTime at;
-    std::optional<std::string> failure;   // the status page's failure; nullopt: read
-    std::vector<ServerSample> servers;    // empty after a failure
+    std::optional<std::string> failure;  // the status page's failure; nullopt: read
+    std::vector<ServerSample> servers;   // empty after a failure
 };
 
 inline constexpr std::chrono::hours kRawWindow{48};
-inline constexpr int kDefaultKeepDays = 90;
 
 class HistoryStore {
 public:
@@ -81,8 +80,8 @@ private:
 
 // The status columns of the hourly table (good, closed, dead, down, other,
 // missing), in their order.
-inline constexpr std::array<ServerStatus, kStatusCount> kHourlyColumns = {
-    ServerStatus::Good, ServerStatus::Closed, ServerStatus::Dead,
-    ServerStatus::Down, ServerStatus::Other,  ServerStatus::Missing};
+inline constexpr std::array<ServerStatus, kStatusCount> kHourlyColumns = {ServerStatus::Good,  ServerStatus::Closed,
+                                                                          ServerStatus::Dead,  ServerStatus::Down,
+                                                                          ServerStatus::Other, ServerStatus::Missing};
 
 }  // namespace lookout

@@ -24,7 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr int kDays = 90;
+constexpr int kDays = 90;  // lookout-status keeps as many by default
 
 // A day's users rise and fall; every server goes Down for half an hour
 // every three days and is Closed for an hour a week.
@@ -34,7 +34,8 @@ ServerSample SampleAt(std::size_t slot, std::int64_t minute) {
     if ((day + static_cast<std::int64_t>(slot)) % 3 == 0 && ofDay >= 600 && ofDay < 630) word = "Down";
     if (day % 7 == static_cast<std::int64_t>(slot % 7) && ofDay >= 240 && ofDay < 300) word = "Closed";
     const double wave = std::sin(static_cast<double>(ofDay) / 1440 * 2 * 3.14159265);
-    const auto users = static_cast<std::int64_t>(2000 + 1500 * wave + static_cast<double>((minute * 7919 + slot * 31) % 97));
+    const auto users =
+        static_cast<std::int64_t>(2000 + 1500 * wave + static_cast<double>((minute * 7919 + slot * 31) % 97));
     return {std::string(kSlots[slot].key), std::string(word), users, 5000, {}, {}, "good", "good"};
 }
 
@@ -59,9 +60,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The size is the same on any file system; tmpfs spares the shared disk.
-    const std::filesystem::path folder = argc > 2                               ? argv[2]
-                                         : std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
-                                                                                   : std::filesystem::temp_directory_path();
+    const std::filesystem::path folder = argc > 2 ? argv[2]
+                                         : std::filesystem::is_directory("/dev/shm")
+                                             ? "/dev/shm"
+                                             : std::filesystem::temp_directory_path();
     const std::string file = (folder / "lookout-bench-history.sqlite").string();
     for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(file + suffix);
 
@@ -75,7 +77,7 @@ int main(int argc, char** argv) {
             RefreshRecord refresh{start + std::chrono::minutes(minute), std::nullopt, {}};
             for (std::size_t slot = 0; slot < kSlotCount; ++slot) refresh.servers.push_back(SampleAt(slot, minute));
             store.Record(refresh);
-            store.Maintain(refresh.at, kDefaultKeepDays);
+            store.Maintain(refresh.at, kDays);  // the default --keep
         }
         store.EndWatch(now);
     }
@@ -85,7 +87,8 @@ int main(int argc, char** argv) {
                 static_cast<double>(bytes) / 1e6, writeS);
 
     const std::string quoted = "'" + file + "'";
-    const double report = MedianMs(std::string(argv[1]) + " --report --since 30d --history " + quoted + " >/dev/null", 5);
+    const double report =
+        MedianMs(std::string(argv[1]) + " --report --since 30d --history " + quoted + " >/dev/null", 5);
     const std::int64_t from = (now - std::chrono::days(30)).time_since_epoch().count();
     const std::string count = "sqlite3 " + quoted + " 'SELECT count(*) FROM hourly WHERE hour > " +
                               std::to_string(from - 3600000) +

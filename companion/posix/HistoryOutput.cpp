@@ -94,8 +94,8 @@ std::string Json(const std::vector<ServerReport>& servers, const Period& period)
     for (const ServerReport& server : servers) {
         out += separator;
         separator = ",\n";
-        out += "  {\"key\": " + JsonQuoted(server.key) + ", \"state\": " +
-               (server.lastStatus ? JsonQuoted(server.lastWord.value_or("missing")) : "null") +
+        out += "  {\"key\": " + JsonQuoted(server.key) +
+               ", \"state\": " + (server.lastStatus ? JsonQuoted(server.lastWord.value_or("missing")) : "null") +
                ", \"uptime_percent\": " + optional(server.uptime, "%.3f") +
                ", \"seen_percent\": " + Number(server.seen, "%.3f") +
                ", \"outages\": " + std::to_string(server.outages) +
@@ -108,7 +108,8 @@ std::string Json(const std::vector<ServerReport>& servers, const Period& period)
         }
         out += ", \"users\": ";
         if (server.usersMean) {
-            out += "{\"min\": " + std::to_string(*server.usersMin) + ", \"mean\": " + Number(*server.usersMean, "%.1f") +
+            out += "{\"min\": " + std::to_string(*server.usersMin) +
+                   ", \"mean\": " + Number(*server.usersMean, "%.1f") +
                    ", \"max\": " + std::to_string(*server.usersMax) + "}";
         } else {
             out += "null";

@@ -8,9 +8,7 @@ namespace lookout {
 
 class HistoryRecorder::Store {};
 
-HistoryRecorder::HistoryRecorder(const std::string&, int, WallClock) {
-    throw Exception(kNoHistoryStore);
-}
+HistoryRecorder::HistoryRecorder(const std::string&, int, WallClock) { throw Exception(kNoHistoryStore); }
 
 HistoryRecorder::~HistoryRecorder() = default;
 

@@ -89,16 +89,16 @@ std::string Command(const std::string& line) {
 
 TEST_F(HistoryTest, ReportCountsOutagesAcrossGapsAndRestarts) {
     // Minutes 0-5: Good, Down, Down, Good, unreadable, Down; stopped at 5.5.
-    Watch(0s, {StatusPage("Good", 100), StatusPage("Down", 0), StatusPage("Down", 0), StatusPage("Good", 300),
-               std::nullopt, StatusPage("Down", 0)},
+    Watch(0s,
+          {StatusPage("Good", 100), StatusPage("Down", 0), StatusPage("Down", 0), StatusPage("Good", 300), std::nullopt,
+           StatusPage("Down", 0)},
           330s);
     // Restarted at minute 10, still Down, Good at 11; stopped at 11.5.
     Watch(600s, {StatusPage("Down", 0), StatusPage("Good", 500)}, 690s);
     EXPECT_EQ(err.str(), "");
-    EXPECT_EQ(notifier.summaries, (std::vector<std::string>{"GameServer03 is Down (was Good)",
-                                                            "GameServer03 is Good again after 2 min",
-                                                            "GameServer03 is Down (was Good)",
-                                                            "GameServer03 is Good again after 6 min"}));
+    EXPECT_EQ(notifier.summaries,
+              (std::vector<std::string>{"GameServer03 is Down (was Good)", "GameServer03 is Good again after 2 min",
+                                        "GameServer03 is Down (was Good)", "GameServer03 is Good again after 6 min"}));
 
     HistoryStore store(File(), HistoryStore::Mode::Read);
     const Period period{kStart, kStart + 720s};

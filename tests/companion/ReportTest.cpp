@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <map>
 #include <sstream>
 
+#include "companion/HistoryOutput.h"
+#include "platform/Exception.h"
 #include "companion/JsonReport.h"
 #include "companion/Nagios.h"
 #include "companion/Notification.h"
@@ -204,6 +207,28 @@ TEST(Report, MetricsFollowTheExpositionFormat) {
     EXPECT_EQ(FormatPrometheus({true, false, panel.State(), 0, 0, 0}).find("lookout_indicator_state"), std::string::npos)
         << "no indicators when the party page was not read";
 }
+
+#ifdef _WIN32
+// Without SQLite the build has no history store, and says so in one line.
+TEST(Report, HistoryIsRefusedWhereTheBuildHasNoStore) {
+    Options options;
+    options.report = true;
+    options.history = "history.sqlite";
+    const WallClock now = [] { return std::chrono::system_clock::now(); };
+    std::ostringstream out;
+    for (const auto& attempt :
+         std::vector<std::function<void()>>{[&] { WriteHistoryOutput(options, now, out); },
+                                            [&] { HistoryRecorder recorder(*options.history, 90, now); }}) {
+        try {
+            attempt();
+            ADD_FAILURE() << "no refusal";
+        } catch (const Exception& error) {
+            EXPECT_EQ(error.Message(), kNoHistoryStore);
+        }
+    }
+    EXPECT_EQ(out.str(), "");
+}
+#endif
 
 }  // namespace
 }  // namespace lookout
