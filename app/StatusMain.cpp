@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     }
 
     const WallClock wallClock = [] { return std::chrono::system_clock::now(); };
-    if (options.report || options.exportCsv) {
+    if (options.report || options.exportCsv || options.chart) {
         try {
             WriteHistoryOutput(options, wallClock, std::cout);
         } catch (const std::exception& error) {

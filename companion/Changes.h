@@ -1,6 +1,7 @@
 #pragma once
 // What the watch reports between two refreshes: a server's state word, party
 // word or guild word changing. Counts alone are no change.
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ struct Change {
     WordKind kind;
     std::optional<std::string> was;  // Shift-JIS; nullopt: no line on the page
     std::optional<std::string> now;
+    // A state's return to Good: how long the server was Down or Dead, when
+    // the watch saw that begin.
+    std::optional<std::chrono::milliseconds> gone = std::nullopt;
 };
 
 // In slot order, each slot's state before its party and guild.

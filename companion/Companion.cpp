@@ -21,7 +21,8 @@ double Seconds(std::chrono::duration<double> time) { return time.count(); }
 
 Companion::Companion(Pump& pump, TimerService& clock, const Settings& settings, const Options& options,
                      std::ostream& out, std::ostream& err, bool colour)
-    : options_(options),
+    : pump_(pump),
+      options_(options),
       out_(out),
       err_(err),
       shown_(options.prometheus == "-" ? discard_ : out),
@@ -73,12 +74,7 @@ ExitStatus Companion::Unknown(const std::string& reason, const RefreshOutcome& r
 
 bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
     if (!options_.prometheus) return true;
-    const PageFetch* status = outcome.Find(Page::Status);
-    std::optional<double> expiry;
-    if (status && status->certificateExpires) expiry = static_cast<double>(*status->certificateExpires);
-    const std::string text = FormatPrometheus({outcome.Read(Page::Status), outcome.Read(Page::Party), panel_.State(),
-                                               Seconds(std::chrono::system_clock::now().time_since_epoch()),
-                                               Seconds(outcome.took), cycle_.Timer().Interval() / 1000.0, expiry});
+    const std::string text = Metrics(outcome);
     if (*options_.prometheus == "-") {
         out_ << text << std::flush;
         return true;
@@ -95,8 +91,25 @@ bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
     return true;
 }
 
+std::string Companion::Metrics(const RefreshOutcome& outcome) const {
+    const PageFetch* status = outcome.Find(Page::Status);
+    std::optional<double> expiry;
+    if (status && status->certificateExpires) expiry = static_cast<double>(*status->certificateExpires);
+    return FormatPrometheus({outcome.Read(Page::Status), outcome.Read(Page::Party), panel_.State(),
+                             Seconds(std::chrono::system_clock::now().time_since_epoch()), Seconds(outcome.took),
+                             cycle_.Timer().Interval() / 1000.0, expiry});
+}
+
 bool Companion::StartWatch(Notifier* notifier) {
-    watch_.emplace(shown_, notifier, Now, colour_);
+    if (options_.listen) {
+        try {
+            live_.emplace(pump_, *options_.listen);
+        } catch (const Exception& error) {
+            Complain(error.Message());
+            return false;
+        }
+    }
+    watch_.emplace(shown_, notifier, std::chrono::system_clock::now, colour_, options_.alertAfter);
     cycle_.Activate();
     if (cycle_.Closing() || !activation_->completed) return false;
     if (cycle_.Timer().Interval() <= 0) {
@@ -131,6 +144,7 @@ void Companion::AfterRefresh(const RefreshOutcome& outcome) {
     watch_->AfterRefresh(panel_.State(), outcome);
     RecordHistory(outcome);
     WriteMetrics(outcome);
+    if (live_) live_->AfterRefresh(outcome.Read(Page::Status), Metrics(outcome));
 }
 
 void Companion::RecordHistory(const RefreshOutcome& outcome) {

@@ -7,6 +7,7 @@
 
 #include "companion/Health.h"
 #include "companion/HistoryRecorder.h"
+#include "companion/LiveEndpoint.h"
 #include "companion/Notification.h"
 #include "companion/Options.h"
 #include "companion/PanelRecorder.h"
@@ -40,6 +41,8 @@ public:
     void Stop();
 
     RefreshCycle& Cycle() { return cycle_; }
+    // The watch's metrics endpoint, once StartWatch has opened it.
+    const LiveEndpoint* Live() const { return live_ ? &*live_ : nullptr; }
     // One line for the user on err.
     void Complain(const std::string& utf8Line);
 
@@ -51,7 +54,9 @@ private:
     // False, after a line on err, when the metrics file cannot be written.
     bool WriteMetrics(const RefreshOutcome& outcome);
     void RecordHistory(const RefreshOutcome& outcome);
+    std::string Metrics(const RefreshOutcome& outcome) const;
 
+    Pump& pump_;
     const Options options_;
     std::ostream& out_;
     std::ostream& err_;
@@ -68,6 +73,7 @@ private:
     RefreshCycle cycle_;
     std::optional<RefreshOutcome> activation_;  // once the activation has ended
     std::optional<Watch> watch_;
+    std::optional<LiveEndpoint> live_;
 };
 
 }  // namespace lookout

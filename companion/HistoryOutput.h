@@ -1,6 +1,7 @@
 #pragma once
-// lookout-status --report and --export: what the history file says of the
-// period before now, as a table, one JSON document, or CSV. Only where the
+// lookout-status --report, --export and --chart: what the history file says
+// of the period before now, as a table, one JSON document, CSV, or an SVG
+// picture written to its file. Only where the
 // build has the history store; elsewhere they raise kNoHistoryStore.
 #include <ostream>
 

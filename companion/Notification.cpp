@@ -11,7 +11,8 @@ std::optional<Notification> NotificationFor(const std::vector<Change>& changes, 
         if (change.kind != WordKind::State) continue;
         const ServerState& server = after.at(change.slot);
         const bool good = server.status == ServerStatus::Good;
-        if (const auto gone = goneFor && good ? goneFor(server.key) : std::nullopt) {
+        // The history knows across restarts; without one, the watch saw it go or not.
+        if (const auto gone = good ? (goneFor ? goneFor(server.key) : change.gone) : std::nullopt) {
             sentences.push_back(std::string(server.key) + " is " + ShownWord(change.now) + " again after " +
                                 DurationText(*gone));
             continue;

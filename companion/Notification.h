@@ -19,8 +19,10 @@ struct Notification {
 // How long a server now back was Down or Dead; nullopt: not known.
 using GoneFor = std::function<std::optional<std::chrono::milliseconds>(std::string_view key)>;
 
-// "GameServer03 is Good again (was Down)", or with goneFor knowing the time
-// "GameServer03 is Good again after 1 h 12 min"; nullopt when no state changed.
+// "GameServer03 is Down (was Good)"; for a server back to Good, "GameServer03
+// is Good again after 1 h 12 min" with the time goneFor tells (the history),
+// or without goneFor the change's own (the watch saw it go), else
+// "GameServer03 is Good again (was Down)"; nullopt when no state changed.
 std::optional<Notification> NotificationFor(const std::vector<Change>& changes, const Servers& after,
                                             const GoneFor& goneFor = {});
 

@@ -1,16 +1,20 @@
 #include "companion/Options.h"
 
 #include "companion/Durations.h"
+#include "monitor/SlotTable.h"
 #include "platform/Exception.h"
 
 namespace lookout {
 
 const char* const kUsage =
     "Usage: lookout-status [--config FILE] [--json | --nagios] [--prometheus FILE]\n"
-    "                      [--watch] [--notify] [--timeout SECONDS] [--help] [--version]\n"
+    "                      [--watch] [--notify] [--alert-after N]\n"
+    "                      [--listen ADDRESS:PORT [--listen-any]]\n"
+    "                      [--timeout SECONDS] [--help] [--version]\n"
     "                      [--history FILE [--keep DAYS]]\n"
     "       lookout-status --report [--json] [--ascii] --history FILE [--since DURATION]\n"
     "       lookout-status --export --history FILE [--since DURATION]\n"
+    "       lookout-status --chart FILE.svg --history FILE [--since DURATION] [--server KEY]...\n"
     "Shows the servers the Lookout window monitors, read from the same status service:\n"
     "a table with a header row (SERVER, STATE, COUNTS, REST, PARTY, GUILD, ADDRESS),\n"
     "one row per server.\n"
@@ -26,6 +30,14 @@ const char* const kUsage =
     "                      interrupted; --prometheus FILE is rewritten after every refresh\n"
     "  --notify            as --watch, and show every state change as a desktop\n"
     "                      notification; stops at once when there is no notification service\n"
+    "  --alert-after N     with --watch, report a change (its line and its notification)\n"
+    "                      only once the new word has held for N refreshes (default 1)\n"
+    "  --listen ADDRESS:PORT\n"
+    "                      with --watch, serve GET /metrics (the metrics and the count\n"
+    "                      of refreshes read and failed) and GET /health (200 while the\n"
+    "                      last refresh read the status page, else 503) over HTTP on\n"
+    "                      ADDRESS, a loopback address such as 127.0.0.1 or localhost\n"
+    "  --listen-any        let --listen take an address other machines reach\n"
     "  --timeout SECONDS   give up on the service after SECONDS (default 10): bounds the\n"
     "                      whole one-shot run, and each refresh of --watch\n"
     "  --history FILE      with --watch: record every refresh in the SQLite file FILE;\n"
@@ -36,6 +48,10 @@ const char* const kUsage =
     "                      --since (30m, 24h, 7d; default 24h) from the history\n"
     "  --export            write the history of --since as CSV\n"
     "  --ascii             draw the report's sparkline in ASCII\n"
+    "  --chart FILE.svg    draw the history of --since as an SVG picture: a lane per\n"
+    "                      server, the users against time, Down and Dead red, Closed\n"
+    "                      grey, no data hatched\n"
+    "  --server KEY        only this server's lane in --chart (again for more)\n"
     "  --help              print this text\n"
     "  --version           print the version\n"
     "\n"
@@ -85,6 +101,13 @@ int Seconds(const std::string& text) {
     return static_cast<int>(WholeNumber("--timeout", text, kMost, "seconds"));
 }
 
+// A server key of the slot table, for --server.
+std::string ServerKey(const std::string& text) {
+    for (const SlotDef& slot : kSlots)
+        if (slot.key == text) return text;
+    throw Exception("--server needs a server key such as " + std::string(kSlots[0].key) + ", not '" + text + "'");
+}
+
 // The options of the history; false when args[i] is none of them.
 bool HistoryOption(const std::vector<std::string>& args, std::size_t& i, Options& options) {
     const std::string& arg = args[i];
@@ -100,14 +123,31 @@ bool HistoryOption(const std::vector<std::string>& args, std::size_t& i, Options
         options.keepDays = static_cast<int>(WholeNumber("--keep", *days, 36500, "days"));
     } else if (auto since = ValueOf("--since", args, i)) {
         options.since = ParseDuration(*since);
+    } else if (auto chart = ValueOf("--chart", args, i)) {
+        options.chart = std::move(chart);
+    } else if (auto server = ValueOf("--server", args, i)) {
+        options.chartServers.push_back(ServerKey(*server));
     } else {
         return false;
     }
     return true;
 }
 
+void CheckChartOptions(const Options& options) {
+    if (!options.chart) {
+        if (!options.chartServers.empty()) throw Exception("--server needs --chart FILE.svg");
+        return;
+    }
+    if (!options.history) throw Exception("--chart needs --history FILE");
+    if (options.report || options.exportCsv || options.watch || options.json || options.nagios || options.prometheus)
+        throw Exception(
+            "--chart cannot be combined with --report, --export, --watch, --notify, --json, --nagios or "
+            "--prometheus");
+}
+
 void CheckHistoryOptions(const Options& options) {
-    const bool reading = options.report || options.exportCsv;
+    CheckChartOptions(options);
+    const bool reading = options.report || options.exportCsv || options.chart;
     if (options.report && options.exportCsv) throw Exception("--report cannot be combined with --export");
     if (reading && !options.history)
         throw Exception(std::string(options.report ? "--report" : "--export") + " needs --history FILE");
@@ -134,6 +174,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.watch = true;
         } else if (arg == "--notify") {
             options.notify = options.watch = true;
+        } else if (arg == "--listen-any") {
+            options.listenAny = true;
         } else if (arg == "--help") {
             options.help = true;
         } else if (arg == "--version") {
@@ -142,6 +184,10 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.configPath = std::move(config);
         } else if (auto file = ValueOf("--prometheus", args, i)) {
             options.prometheus = std::move(file);
+        } else if (auto refreshes = ValueOf("--alert-after", args, i)) {
+            options.alertAfter = static_cast<int>(WholeNumber("--alert-after", *refreshes, 1000, "refreshes"));
+        } else if (auto listen = ValueOf("--listen", args, i)) {
+            options.listen = ParseListenAddress(*listen);
         } else if (auto seconds = ValueOf("--timeout", args, i)) {
             options.timeoutSeconds = Seconds(*seconds);
         } else if (!HistoryOption(args, i, options)) {
@@ -155,6 +201,14 @@ Options ParseOptions(const std::vector<std::string>& args) {
                         " cannot be combined with --watch or --notify");
     if (options.prometheus == "-" && (options.json || options.nagios))
         throw Exception("--prometheus - takes standard output, so it cannot be combined with --json or --nagios");
+    if (options.alertAfter != 1 && !options.watch)
+        throw Exception("--alert-after counts the watch's refreshes, so it needs --watch or --notify");
+    if (options.listen && !options.watch)
+        throw Exception("--listen serves the watch's metrics, so it needs --watch or --notify");
+    if (options.listenAny && !options.listen) throw Exception("--listen-any needs --listen ADDRESS:PORT");
+    if (options.listen && !options.listen->Loopback() && !options.listenAny)
+        throw Exception("--listen " + options.listen->text +
+                        " is not a loopback address: add --listen-any to serve other machines too");
     return options;
 }
 

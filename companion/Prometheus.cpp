@@ -31,9 +31,9 @@ std::string Number(double value) {
 
 class Exposition {
 public:
-    void Family(const char* name, const char* help) {
+    void Family(const char* name, const char* help, const char* type = "gauge") {
         name_ = name;
-        text_ += std::string("# HELP ") + name + " " + help + "\n# TYPE " + name + " gauge\n";
+        text_ += std::string("# HELP ") + name + " " + help + "\n# TYPE " + name + " " + type + "\n";
     }
     // labels: the label pairs without braces, empty for none.
     void Sample(const std::string& labels, const std::string& value) {
@@ -94,6 +94,15 @@ std::string FormatPrometheus(const Scrape& scrape) {
                    "The earliest notAfter of the status service's certificate chain, in seconds since the epoch.");
         out.Sample("", Number(*scrape.certificateExpiry));
     }
+    return std::move(out).Text();
+}
+
+std::string FormatRefreshCounts(std::uint64_t read, std::uint64_t failed) {
+    Exposition out;
+    out.Family("lookout_refreshes_total", "Refreshes since the watch started, by whether the status page was read.",
+               "counter");
+    out.Sample("result=\"read\"", std::to_string(read));
+    out.Sample("result=\"failed\"", std::to_string(failed));
     return std::move(out).Text();
 }
 

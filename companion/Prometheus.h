@@ -1,6 +1,7 @@
 #pragma once
 // The metrics of one refresh in the Prometheus text exposition format 0.0.4,
 // as node exporter's textfile collector reads them.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -24,5 +25,9 @@ struct Scrape {
 // party page was too), then the refresh's time, duration and interval, and
 // after an https fetch of the status page its certificate's expiry.
 std::string FormatPrometheus(const Scrape& scrape);
+
+// The counter a live endpoint adds: lookout_refreshes_total{result="read"}
+// and {result="failed"}.
+std::string FormatRefreshCounts(std::uint64_t read, std::uint64_t failed);
 
 }  // namespace lookout

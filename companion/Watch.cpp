@@ -1,6 +1,7 @@
 #include "companion/Watch.h"
 
 #include "companion/Changes.h"
+#include "companion/IsoTime.h"
 #include "companion/Table.h"
 #include "companion/TerminalFace.h"
 
@@ -16,19 +17,19 @@ void Watch::AfterRefresh(const Servers& servers, const RefreshOutcome& outcome) 
     }
     if (unreadable_) Line("status page readable again");
     unreadable_ = false;
-    if (!shown_) {
+    if (!tabled_) {
         out_ << FormatTable(servers, outcome.Read(Page::Party), colour_) << std::flush;
-        shown_ = servers;
+        held_.Start(servers);
+        tabled_ = true;
         return;
     }
-    const std::vector<Change> changes = ChangesBetween(*shown_, servers);
+    const std::vector<Change> changes = held_.After(servers, clock_());
     for (const Change& change : changes) Line(ChangeLine(change, servers));
     if (notifier_) {
         if (const auto notification = NotificationFor(changes, servers, goneFor_)) notifier_->Show(*notification);
     }
-    shown_ = servers;
 }
 
-void Watch::Line(const std::string& text) { out_ << now_() << " " << text << std::endl; }
+void Watch::Line(const std::string& text) { out_ << IsoLocalTime(clock_()) << " " << text << std::endl; }
 
 }  // namespace lookout

@@ -1,11 +1,15 @@
 #pragma once
 // The watch after its first refresh: one line per change, each with a
 // timestamp, and a desktop notification for every refresh in which a state
-// word changed. The table is printed once, at the first status page read.
+// word changed; with alertAfter above 1, a change counts once it has held for
+// that many refreshes. The table is printed once, at the first status page
+// read.
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <ostream>
 
+#include "companion/HeldChanges.h"
 #include "companion/Notification.h"
 #include "companion/ServerState.h"
 #include "refresh/RefreshFace.h"
@@ -14,10 +18,11 @@ namespace lookout {
 
 class Watch {
 public:
-    // notifier may be null; now gives the timestamp of a line; colour is the
+    using Clock = std::function<std::chrono::system_clock::time_point()>;
+    // notifier may be null; clock gives the time of a refresh; colour is the
     // table's.
-    Watch(std::ostream& out, Notifier* notifier, std::function<std::string()> now, bool colour)
-        : out_(out), notifier_(notifier), now_(std::move(now)), colour_(colour) {}
+    Watch(std::ostream& out, Notifier* notifier, Clock clock, bool colour, int alertAfter = 1)
+        : out_(out), notifier_(notifier), clock_(std::move(clock)), colour_(colour), held_(alertAfter) {}
 
     // Recovery notifications say how long the server was gone.
     void TellGoneFrom(GoneFor goneFor) { goneFor_ = std::move(goneFor); }
@@ -30,9 +35,10 @@ private:
 
     std::ostream& out_;
     Notifier* notifier_;
-    std::function<std::string()> now_;
+    Clock clock_;
     bool colour_;
-    std::optional<Servers> shown_;  // what the last lines were about
+    bool tabled_ = false;
+    HeldChanges held_;
     bool unreadable_ = false;
     GoneFor goneFor_;
 };

@@ -1,6 +1,6 @@
 #include "demo/Connection.h"
 
-#include "demo/HttpReply.h"
+#include "platform/HttpReply.h"
 
 namespace lookout::demo {
 
@@ -52,27 +52,16 @@ bool Connection::Step(short revents, Clock::time_point now, const Router& route)
         case State::Sending:
             if (revents & (POLLERR | POLLHUP)) return false;
             return now >= sendAt_ ? Send(now) : true;
-        case State::Silent: return revents == 0 || Discard();
+        case State::Silent: return revents == 0 || DiscardReceived(fd_);
         case State::Draining:
-            if (revents != 0 && !Discard()) return false;
+            if (revents != 0 && !DiscardReceived(fd_)) return false;
             return now < deadline_;
     }
     return false;
 }
 
 bool Connection::ReadRequest(Clock::time_point now, const Router& route) {
-    char buffer[4096];
-    while (in_.size() <= kMaxRequestHead) {
-        const auto n = ::recv(fd_, buffer, sizeof buffer, 0);
-        if (n == 0) return false;  // gone before asking anything
-        if (n < 0) {
-            const int error = LastSocketError();
-            if (error == kInterrupted) continue;
-            if (error == kWouldBlock) break;
-            return false;
-        }
-        in_.append(buffer, static_cast<std::size_t>(n));
-    }
+    if (!ReceiveHead(fd_, in_)) return false;  // gone before asking anything
     const std::optional<std::size_t> end = FindHeadEnd(in_);
     if (!end && in_.size() <= kMaxRequestHead) return true;
     const std::optional<Request> request =
@@ -126,20 +115,6 @@ bool Connection::Send(Clock::time_point now) {
         }
         outOffset_ += static_cast<std::size_t>(n);
         budget -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool Connection::Discard() {
-    char buffer[4096];
-    // A few reads a Step, so a client that never stops sending cannot hold
-    // the loop.
-    for (int reads = 0; reads < 16; ++reads) {
-        const auto n = ::recv(fd_, buffer, sizeof buffer, 0);
-        if (n > 0) continue;
-        const int error = n < 0 ? LastSocketError() : 0;
-        if (n < 0 && error == kInterrupted) continue;
-        return n < 0 && error == kWouldBlock;
     }
     return true;
 }

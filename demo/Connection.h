@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "demo/HttpRequest.h"
 #include "demo/PageRoutes.h"
 #include "demo/ReplyStream.h"
+#include "platform/HttpRequest.h"
 #include "platform/Socket.h"
 
 namespace lookout::demo {
@@ -39,7 +39,6 @@ private:
 
     bool ReadRequest(Clock::time_point now, const Router& route);
     bool Send(Clock::time_point now);
-    bool Discard();  // false once the peer has closed or failed
 
     SocketHandle fd_;
     State state_ = State::Reading;

@@ -1,7 +1,7 @@
 #include "demo/ControlRoutes.h"
 
+#include "platform/HttpReply.h"
 #include "platform/IntegerText.h"
-#include "demo/HttpReply.h"
 
 namespace lookout::demo {
 

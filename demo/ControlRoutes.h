@@ -9,7 +9,7 @@
 #include <string>
 
 #include "demo/FaultTable.h"
-#include "demo/HttpRequest.h"
+#include "platform/HttpRequest.h"
 
 namespace lookout::demo {
 

@@ -9,7 +9,7 @@
 
 #include "demo/Connection.h"
 #include "demo/FaultTable.h"
-#include "demo/Listener.h"
+#include "platform/Listener.h"
 
 namespace lookout::demo {
 

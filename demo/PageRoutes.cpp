@@ -4,8 +4,8 @@
 
 #include "demo/DemoPages.h"
 #include "demo/DemoRandom.h"
-#include "demo/HttpReply.h"
 #include "demo/PageFaults.h"
+#include "platform/HttpReply.h"
 
 namespace lookout::demo {
 

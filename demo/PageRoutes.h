@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "demo/FaultTable.h"
-#include "demo/HttpRequest.h"
 #include "demo/ReplyStream.h"
+#include "platform/HttpRequest.h"
 
 namespace lookout::demo {
 

@@ -12,9 +12,11 @@
 #include "companion/IsoTime.h"
 #include "companion/JsonReport.h"
 #include "companion/Table.h"
+#include "history/HistoryChart.h"
 #include "history/HistoryExport.h"
 #include "history/HistoryReport.h"
 #include "history/HistoryStore.h"
+#include "platform/AtomicFile.h"
 
 namespace lookout {
 
@@ -126,7 +128,10 @@ void WriteHistoryOutput(const Options& options, const WallClock& now, std::ostre
     HistoryStore store(*options.history, HistoryStore::Mode::Read);
     const HistoryTime to = std::chrono::time_point_cast<milliseconds>(now());
     const Period period{to - options.since, to};
-    if (options.exportCsv) {
+    if (options.chart) {
+        const auto local = [](HistoryTime time) { return IsoLocalTime(time); };
+        PublishFile(*options.chart, HistoryChart(ReadHistory(store, period, options.chartServers), period, local));
+    } else if (options.exportCsv) {
         ExportCsv(store, period, out);
     } else {
         const std::vector<ServerReport> servers = BuildReport(ReadHistory(store, period), period);

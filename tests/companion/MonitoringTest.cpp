@@ -19,8 +19,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "demo/Listener.h"
 #include "monitor/SlotTable.h"
+#include "platform/Listener.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/MsLeft.h"
 #include "tests/support/TempDir.h"
@@ -214,7 +214,7 @@ TEST_F(Monitoring, NodeExporterServesTheCheckedMetricsFile) {
     EXPECT_EQ(promtool.Output(), "");
 
     // A free port of the loopback for node exporter.
-    const int port = demo::Listener(0).Port();
+    const int port = Listener(0).Port();
 
     Program exporter({"/usr/bin/prometheus-node-exporter", "--collector.disable-defaults", "--collector.textfile",
                       "--collector.textfile.directory=" + dir.string(),
@@ -223,6 +223,22 @@ TEST_F(Monitoring, NodeExporterServesTheCheckedMetricsFile) {
     const std::string scraped = test::RawGet(port, "/metrics").bytes;
     for (const char* line : {"\nlookout_up 1\n", "\nlookout_server_up{server=\"LoginServer\"} ", "\nnode_textfile_scrape_error 0\n"})
         EXPECT_NE(scraped.find(line), std::string::npos) << line << scraped;
+}
+
+TEST_F(Monitoring, PromtoolAcceptsTheWatchsLiveMetrics) {
+    NeedProgram("/usr/bin/promtool", "prometheus");
+    const int port = Listener(0).Port();
+    Program watch({LOOKOUT_STATUS_PATH, "--config", (dir / "SERVER.INI").string(), "--watch", "--listen",
+                   "localhost:" + std::to_string(port)});
+    ASSERT_TRUE(watch.WaitFor("\nLoginServer ", deadline)) << watch.Output();  // the table: a refresh is done
+    const std::string metrics = test::RawGet(port, "/metrics").bytes;
+    EXPECT_TRUE(metrics.starts_with("HTTP/1.0 200 OK\r\nContent-Type: text/plain; version=0.0.4")) << metrics;
+    std::ofstream(dir / "live.prom") << test::BodyOf(metrics);
+    Program promtool({"/usr/bin/promtool", "check", "metrics"}, (dir / "live.prom").string());
+    EXPECT_EQ(promtool.Wait(deadline), 0);
+    EXPECT_EQ(promtool.Output(), "");
+    EXPECT_NE(metrics.find("\nlookout_refreshes_total{result=\"read\"} "), std::string::npos) << metrics;
+    EXPECT_TRUE(test::RawGet(port, "/health").bytes.starts_with("HTTP/1.0 200 OK\r\n"));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include <fstream>
 
 #include "FakeNotifications.h"
-#include "demo/Listener.h"
+#include "platform/Listener.h"
 #include "tests/support/DemoService.h"
 #include "tests/support/MsLeft.h"
 #include "tests/support/TempDir.h"
@@ -142,6 +142,15 @@ TEST_F(ProgramTest, SettingsAndArgumentFailuresExitWithThreeAndOneLine) {
         {{"--json", "--watch"}, "--json cannot be combined"},
         {{"--timeout", "0"}, "--timeout needs a whole number of seconds from 1 to "},
         {{"--prometheus=-", "--json"}, "--prometheus - takes standard output"},
+        {{"--watch", "--listen", "0.0.0.0:9100"}, "--listen 0.0.0.0:9100 is not a loopback address: add --listen-any"},
+        {{"--listen", "127.0.0.1:9100"}, "--listen serves the watch's metrics, so it needs --watch"},
+        {{"--watch", "--listen=[::1]:9100"}, "--listen needs ADDRESS:PORT, a numeric IPv4 address or localhost"},
+        {{"--watch", "--listen", "localhost:0"}, "--listen needs ADDRESS:PORT"},
+        {{"--watch", "--listen-any"}, "--listen-any needs --listen"},
+        {{"--chart", "c.svg"}, "--chart needs --history FILE"},
+        {{"--chart", "c.svg", "--history", "h.sqlite", "--server", "Game05"}, "--server needs a server key such as"},
+        {{"--alert-after", "2"}, "--alert-after counts the watch's refreshes, so it needs --watch"},
+        {{"--watch", "--alert-after", "0"}, "--alert-after needs a whole number of refreshes from 1 to 1000, not '0'"},
         {{"--report"}, "--report needs --history FILE"},
         {{"--history", "h.sqlite"}, "--history needs --watch, --report or --export"},
         {{"--export", "--history", "h.sqlite", "--since", "5y"}, "a period is a whole number and m, h or d"},
@@ -199,7 +208,7 @@ TEST_F(ProgramTest, HttpsGivesTheCertificatesExpiryAndATlsFailureIsUnknown) {
 
 TEST_F(ProgramTest, SigtermEndsAWatchAtOnceInTheMiddleOfAFetch) {
     // A service that takes the connection and never answers.
-    const demo::Listener listener(0);
+    const Listener listener(0);
     const std::string config = Settings(Lines("http://127.0.0.1:" + std::to_string(listener.Port()) + "/"));
     int connection = -1;
     const Outcome outcome = RunStatus({"--config", config, "--watch"}, [&](pid_t pid) {

@@ -1,11 +1,11 @@
 // The spoilt page bodies and the request framing the service reads.
 #include <gtest/gtest.h>
 
-#include "platform/CharsetConverter.h"
-#include "platform/StringList.h"
 #include "demo/DemoPages.h"
-#include "demo/HttpRequest.h"
 #include "demo/PageFaults.h"
+#include "platform/CharsetConverter.h"
+#include "platform/HttpRequest.h"
+#include "platform/StringList.h"
 
 namespace lookout::demo {
 namespace {

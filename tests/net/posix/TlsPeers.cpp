@@ -147,19 +147,19 @@ Relay::Relay(Pump& pump, int port, bool dropAlerts, std::mt19937& rng)
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
         throw std::runtime_error("relay listener");
     port_ = ntohs(address.sin_port);
-    pump_.Watch(listener_, kReadable, [this](unsigned) { Accept(); });
+    listenerWatch_ = pump_.Watch(listener_, kReadable, [this](unsigned) { Accept(); });
 }
 
 Relay::~Relay() {
     Close();
-    pump_.Unwatch(listener_);
+    listenerWatch_ = SocketWatch();
     CloseSocket(listener_);
 }
 
 void Relay::Close() {
     for (Side* side : {&client_, &server_}) {
         if (side->fd == kNoSocket) continue;
-        pump_.Unwatch(side->fd);
+        side->watch = SocketWatch();
         CloseSocket(side->fd);
         *side = Side{};
     }
@@ -181,10 +181,10 @@ void Relay::Accept() {
 void Relay::Watch(Side& side, Side& other, bool fromServer) {
     const unsigned wanted = (side.ended ? 0u : kReadable) | (side.out.empty() ? 0u : kWritable);
     if (wanted == 0) {
-        pump_.Unwatch(side.fd);
+        side.watch = SocketWatch();
         return;
     }
-    pump_.Watch(side.fd, wanted, [this, &side, &other, fromServer](unsigned ready) {
+    side.watch = pump_.Watch(side.fd, wanted, [this, &side, &other, fromServer](unsigned ready) {
         if (ready & kWritable) Flush(side);
         if ((ready & kReadable) && side.fd != kNoSocket) Move(side, other, fromServer);
     });

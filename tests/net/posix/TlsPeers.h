@@ -66,6 +66,7 @@ public:
 private:
     struct Side {
         SocketHandle fd = kNoSocket;
+        SocketWatch watch;
         std::string out;     // to send to this side
         bool ended = false;  // this side closed its sending
     };
@@ -81,6 +82,7 @@ private:
     bool dropAlerts_;
     std::mt19937& rng_;
     SocketHandle listener_ = kNoSocket;
+    SocketWatch listenerWatch_;
     int port_ = 0;
     Side client_, server_;
     std::string records_;  // the server's bytes not yet a whole record

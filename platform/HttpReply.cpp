@@ -1,6 +1,6 @@
-#include "demo/HttpReply.h"
+#include "platform/HttpReply.h"
 
-namespace lookout::demo {
+namespace lookout {
 
 std::string ReplyHead(int code, std::string_view reason, std::string_view contentType,
                       std::optional<std::uint64_t> contentLength, std::string_view extra) {
@@ -18,4 +18,4 @@ std::string WholeReply(int code, std::string_view reason, std::string_view conte
     return ReplyHead(code, reason, contentType, body.size(), extra) + std::string(body);
 }
 
-}  // namespace lookout::demo
+}  // namespace lookout

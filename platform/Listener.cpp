@@ -1,26 +1,23 @@
-#include "demo/Listener.h"
-
-#include <string>
+#include "platform/Listener.h"
 
 #include "platform/Exception.h"
 #include "platform/LoopbackAddress.h"
 
-namespace lookout::demo {
+namespace lookout {
 
-Listener::Listener(int port) {
+Listener::Listener(int port) : Listener(LoopbackAddress(port)) {}
+
+Listener::Listener(const sockaddr_in& address) : address_(address) {
     int error = 0;
-    fd_ = Open(port, error);
-    if (fd_ == kNoSocket)
-        throw Exception("cannot listen on 127.0.0.1:" + std::to_string(port) + ": " + SocketErrorText(error));
-    sockaddr_in address{};
-    SocketLength length = sizeof address;
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
+    fd_ = Open(error);
+    if (fd_ == kNoSocket) throw Exception("cannot listen on " + AddressText(address_) + ": " + SocketErrorText(error));
+    SocketLength length = sizeof address_;
+    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address_), &length);
 }
 
 Listener::~Listener() { Close(); }
 
-SocketHandle Listener::Open(int port, int& error) {
+SocketHandle Listener::Open(int& error) {
     const SocketHandle fd = OpenSocket(SOCK_STREAM);
     if (fd == kNoSocket) {
         error = LastSocketError();
@@ -30,8 +27,7 @@ SocketHandle Listener::Open(int port, int& error) {
     // TIME_WAIT to end.
     const int on = 1;
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof on);
-    const sockaddr_in address = LoopbackAddress(port);
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 128) != 0) {
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address_), sizeof address_) != 0 || ::listen(fd, 128) != 0) {
         error = LastSocketError();
         CloseSocket(fd);
         return kNoSocket;
@@ -46,7 +42,7 @@ void Listener::Close() {
 
 bool Listener::Reopen() {
     int error = 0;
-    if (fd_ == kNoSocket) fd_ = Open(port_, error);
+    if (fd_ == kNoSocket) fd_ = Open(error);
     return fd_ != kNoSocket;
 }
 
@@ -63,4 +59,11 @@ std::optional<SocketHandle> Listener::Accept() {
     }
 }
 
-}  // namespace lookout::demo
+std::string AddressText(const sockaddr_in& address) {
+    const std::uint32_t host = ntohl(address.sin_addr.s_addr);
+    return std::to_string(host >> 24) + "." + std::to_string((host >> 16) & 255) + "." +
+           std::to_string((host >> 8) & 255) + "." + std::to_string(host & 255) + ":" +
+           std::to_string(ntohs(address.sin_port));
+}
+
+}  // namespace lookout

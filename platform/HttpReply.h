@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace lookout::demo {
+namespace lookout {
 
 // The head up to and including its empty line, with Content-Type,
 // Content-Length (when known), "Connection: close" and any `extra` header
@@ -17,4 +17,4 @@ std::string ReplyHead(int code, std::string_view reason, std::string_view conten
 std::string WholeReply(int code, std::string_view reason, std::string_view contentType, std::string_view body,
                        std::string_view extra = {});
 
-}  // namespace lookout::demo
+}  // namespace lookout

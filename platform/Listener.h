@@ -1,22 +1,25 @@
 #pragma once
-// The service's listening socket on 127.0.0.1, which can be closed for a
-// while and opened again on the same port so that connects meanwhile are
-// really refused.
+// A listening TCP socket on an IPv4 address (127.0.0.1 unless told), which
+// can be closed for a while and opened again on the same port so that
+// connects meanwhile are really refused.
 #include <optional>
+#include <string>
 
 #include "platform/Socket.h"
 
-namespace lookout::demo {
+namespace lookout {
 
 class Listener {
 public:
-    // Port 0 picks a free port. Raises Exception when the port cannot be had.
+    // Port 0 picks a free port. Raises Exception "cannot listen on
+    // ADDRESS:PORT: reason" when the address cannot be had.
     explicit Listener(int port);
+    explicit Listener(const sockaddr_in& address);
     ~Listener();
     Listener(const Listener&) = delete;
     Listener& operator=(const Listener&) = delete;
 
-    int Port() const { return port_; }
+    int Port() const { return ntohs(address_.sin_port); }
     SocketHandle Fd() const { return fd_; }  // kNoSocket while closed
     bool IsOpen() const { return fd_ != kNoSocket; }
 
@@ -28,11 +31,14 @@ public:
 
 private:
     // The listening socket, or kNoSocket and the error.
-    SocketHandle Open(int port, int& error);
+    SocketHandle Open(int& error);
 
     SocketLibrary sockets_;
-    int port_ = 0;
+    sockaddr_in address_;
     SocketHandle fd_ = kNoSocket;
 };
 
-}  // namespace lookout::demo
+// "127.0.0.1:9100".
+std::string AddressText(const sockaddr_in& address);
+
+}  // namespace lookout

@@ -1,8 +1,10 @@
-#include "demo/HttpRequest.h"
+#include "platform/HttpRequest.h"
 
 #include <charconv>
 
-namespace lookout::demo {
+#include "platform/Socket.h"
+
+namespace lookout {
 
 namespace {
 
@@ -35,6 +37,33 @@ std::string PercentDecode(std::string_view text) {
 }
 
 }  // namespace
+
+bool ReceiveHead(SocketHandle fd, std::string& head) {
+    char buffer[4096];
+    while (head.size() <= kMaxRequestHead) {
+        const auto n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n == 0) return false;
+        if (n < 0) {
+            const int error = LastSocketError();
+            if (error == kInterrupted) continue;
+            return error == kWouldBlock;
+        }
+        head.append(buffer, static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool DiscardReceived(SocketHandle fd) {
+    char buffer[4096];
+    for (int reads = 0; reads < 16; ++reads) {
+        const auto n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n > 0) continue;
+        const int error = n < 0 ? LastSocketError() : 0;
+        if (n < 0 && error == kInterrupted) continue;
+        return n < 0 && error == kWouldBlock;
+    }
+    return true;
+}
 
 std::optional<std::size_t> FindHeadEnd(std::string_view data) {
     for (std::size_t lf = data.find('\n'); lf != std::string_view::npos; lf = data.find('\n', lf + 1)) {
@@ -84,4 +113,4 @@ std::map<std::string, std::string> ParseQuery(std::string_view query) {
     return params;
 }
 
-}  // namespace lookout::demo
+}  // namespace lookout
