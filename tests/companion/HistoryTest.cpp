@@ -170,13 +170,20 @@ TEST_F(HistoryTest, RollUpKeepsEachHoursSecondsAndUsers) {
         SCOPED_TRACE(before[slot].key);
         EXPECT_NEAR(before[slot].seen, after[slot].seen, 1e-9);
         EXPECT_EQ(before[slot].uptime.has_value(), after[slot].uptime.has_value());
-        if (before[slot].uptime) EXPECT_NEAR(*before[slot].uptime, *after[slot].uptime, 1e-9);
+        if (before[slot].uptime) {
+            EXPECT_NEAR(*before[slot].uptime, *after[slot].uptime, 1e-9);
+        }
         EXPECT_EQ(before[slot].usersMin, after[slot].usersMin);
         EXPECT_EQ(before[slot].usersMax, after[slot].usersMax);
         EXPECT_EQ(before[slot].usersMean.has_value(), after[slot].usersMean.has_value());
-        if (before[slot].usersMean) EXPECT_NEAR(*before[slot].usersMean, *after[slot].usersMean, 1e-9);
-        for (std::size_t cell = 0; cell < 2; ++cell)
-            if (before[slot].cells[cell]) EXPECT_NEAR(*before[slot].cells[cell], *after[slot].cells[cell], 1e-9);
+        if (before[slot].usersMean) {
+            EXPECT_NEAR(*before[slot].usersMean, *after[slot].usersMean, 1e-9);
+        }
+        for (std::size_t cell = 0; cell < 2; ++cell) {
+            if (before[slot].cells[cell]) {
+                EXPECT_NEAR(*before[slot].cells[cell], *after[slot].cells[cell], 1e-9);
+            }
+        }
     }
     // The hour's own row against its raw spans, to the second.
     std::array<std::int64_t, kStatusCount> seconds{};

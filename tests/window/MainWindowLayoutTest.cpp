@@ -228,6 +228,7 @@ TEST_F(Layout, LongCountsAreDrawnWholeInASmallerSizeOrEndInAMark) {
         };
         for (const auto& c : cases) {
             const SlotDef& def = kSlots[c.slot];
+            const SlotPlace& at = kSlotPlaces[c.slot];
             SCOPED_TRACE(std::string(def.key) + " " + c.text);
             panel.SetCount1(c.slot, c.text);
             panel.SetCount2(c.slot, c.text);
@@ -243,9 +244,9 @@ TEST_F(Layout, LongCountsAreDrawnWholeInASmallerSizeOrEndInAMark) {
                 // The box's last inner column stays clear: no glyph runs into
                 // its frame. Where the indicators cover the label, below them.
                 int top = label->y();
-                if (def.game) top = std::max(top, def.top + kIndicatorTop + kIndicatorSize);
+                if (def.game) top = std::max(top, at.top + kIndicatorTop + kIndicatorSize);
                 const int bottom = label->y() + kLabelHeight;
-                EXPECT_EQ(CountPixelsIf(image, def.left + kBoxWidth - 2, top, 1, bottom - top, dark), 0);
+                EXPECT_EQ(CountPixelsIf(image, at.left + kBoxWidth - 2, top, 1, bottom - top, dark), 0);
                 if (def.game && label == panel.Slot(c.slot).count1) continue;
                 // The text and its mark are on screen, to its last columns.
                 EXPECT_GT(CountPixelsIf(image, label->x() + label->w() - 3, top, 3, bottom - top, dark), 0);
