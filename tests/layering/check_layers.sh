@@ -77,7 +77,8 @@ mapfile -t opened < <(sed -n 's/^    //p' <<<"$deps" | sort -u)
   function outside_of(real,   lower) {
     lower = tolower(real)
     if (lower ~ /\/(fl|x11)\//) return "fltk"
-    if (lower ~ /\/openssl\// || lower ~ /\/(schannel|security|sspi|wincrypt)\.h$/) return "tls"
+    # <windows.h> opens wincrypt.h for everyone: only an include of it names +tls.
+    if (lower ~ /\/openssl\// || lower ~ /\/(schannel|security|sspi)\.h$/) return "tls"
     if (lower ~ /\/sqlite3(ext)?\.h$/) return "sqlite"
     return ""
   }
