@@ -1,8 +1,9 @@
 // The TLS session on SChannel through the SSPI's buffers, with the chain
 // engine checking the peer: SChannel's own validation is off (Wine's does
 // none), and the chain is built from the cache only, so no network
-// retrieval holds up the GUI thread. Sessions resume per credential handle
-// and target name, which SChannel keeps in memory.
+// retrieval holds up the GUI thread. SChannel keeps sessions in memory per
+// credential handle and target name; a handle per host and port resumes a
+// session only where it was verified.
 #define SECURITY_WIN32
 #include "net/TlsSession.h"
 
@@ -13,8 +14,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <map>
 #include <utility>
 #include <vector>
+
+#include "platform/Socket.h"
 
 namespace lookout {
 
@@ -29,9 +34,11 @@ std::string Code(long code) {
     return text;
 }
 
-// One credential handle for the process, made at the first https use.
-CredHandle* Credentials() {
-    static CredHandle handle = [] {
+// The credential handle of a host and port, made at its first https use.
+CredHandle* Credentials(const std::string& hostAndPort) {
+    static std::map<std::string, CredHandle> handles;
+    if (const auto known = handles.find(hostAndPort); known != handles.end()) return &known->second;
+    const CredHandle handle = [] {
         SCHANNEL_CRED cred{};
         cred.dwVersion = SCHANNEL_CRED_VERSION;
         cred.grbitEnabledProtocols = SP_PROT_TLS1_2_CLIENT | SP_PROT_TLS1_3_CLIENT;
@@ -48,7 +55,27 @@ CredHandle* Credentials() {
         if (status != SEC_E_OK) throw TlsError(tls_texts::kHandshakeFailed, "AcquireCredentialsHandle " + Code(status));
         return made;
     }();
-    return &handle;
+    return &handles.emplace(hostAndPort, handle).first->second;
+}
+
+// Whether the certificate names the IPv4 address (in network order, as the
+// certificate holds it) among its subject's alternative names.
+bool NamesAddress(PCCERT_CONTEXT leaf, std::uint32_t address) {
+    const CERT_EXTENSION* extension = CertFindExtension(szOID_SUBJECT_ALT_NAME2, leaf->pCertInfo->cExtension,
+                                                        leaf->pCertInfo->rgExtension);
+    CERT_ALT_NAME_INFO* names = nullptr;
+    DWORD size = 0;
+    if (!extension || !CryptDecodeObjectEx(X509_ASN_ENCODING, X509_ALTERNATE_NAME, extension->Value.pbData,
+                                           extension->Value.cbData, CRYPT_DECODE_ALLOC_FLAG, nullptr, &names, &size))
+        return false;
+    bool found = false;
+    for (DWORD i = 0; i < names->cAltEntry && !found; ++i) {
+        const CERT_ALT_NAME_ENTRY& entry = names->rgAltEntry[i];
+        found = entry.dwAltNameChoice == CERT_ALT_NAME_IP_ADDRESS && entry.IPAddress.cbData == sizeof address &&
+                std::memcmp(entry.IPAddress.pbData, &address, sizeof address) == 0;
+    }
+    LocalFree(names);
+    return found;
 }
 
 std::int64_t UnixSeconds(const FILETIME& time) {
@@ -58,7 +85,10 @@ std::int64_t UnixSeconds(const FILETIME& time) {
 
 class SchannelSession final : public TlsSession {
 public:
-    SchannelSession(const std::string& host, int) : host_(host) { Credentials(); }
+    SchannelSession(const std::string& host, int port)
+        : host_(host), credentials_(Credentials(host + ":" + std::to_string(port))) {
+        numeric_ = ParseDottedAddress(host, address_);
+    }
     ~SchannelSession() override {
         if (chain_) CertFreeCertificateChain(chain_);
         if (haveContext_) DeleteSecurityContext(&context_);
@@ -69,21 +99,11 @@ public:
     bool Handshake() override {
         if (ready_) return true;
         if (haveContext_ && incoming_.empty()) return false;
-        SecBuffer in[2] = {{static_cast<unsigned long>(incoming_.size()), SECBUFFER_TOKEN, incoming_.data()},
-                           {0, SECBUFFER_EMPTY, nullptr}};
-        SecBufferDesc inDesc{SECBUFFER_VERSION, 2, in};
-        SecBuffer out[1] = {{0, SECBUFFER_TOKEN, nullptr}};
-        SecBufferDesc outDesc{SECBUFFER_VERSION, 1, out};
-        DWORD flags = 0;
-        const SECURITY_STATUS status = InitializeSecurityContextA(
-            Credentials(), haveContext_ ? &context_ : nullptr, const_cast<char*>(host_.c_str()), kRequest, 0, 0,
-            haveContext_ ? &inDesc : nullptr, 0, &context_, &outDesc, &flags, nullptr);
-        TakeToken(out[0]);
+        const SECURITY_STATUS status = Step();
         if (status == SEC_E_INCOMPLETE_MESSAGE) return false;
         if (status != SEC_E_OK && status != SEC_I_CONTINUE_NEEDED)
             throw TlsError(tls_texts::kHandshakeFailed, "InitializeSecurityContext " + Code(status));
         haveContext_ = true;  // from the first call on, which makes it
-        KeepExtra(in[1]);
         if (status == SEC_I_CONTINUE_NEEDED) return Handshake();
         Verify();
         if (QueryContextAttributesA(&context_, SECPKG_ATTR_STREAM_SIZES, &sizes_) != SEC_E_OK)
@@ -94,6 +114,8 @@ public:
 
     void Read(std::string& plain) override {
         while (!incoming_.empty() && !peerClosed_) {
+            const bool alert = incoming_[0] == 21;
+            const std::size_t before = plain.size();
             SecBuffer buffers[4] = {{static_cast<unsigned long>(incoming_.size()), SECBUFFER_DATA, incoming_.data()},
                                     {0, SECBUFFER_EMPTY, nullptr},
                                     {0, SECBUFFER_EMPTY, nullptr},
@@ -113,6 +135,12 @@ public:
                 if (b.BufferType == SECBUFFER_EXTRA) extra.assign(static_cast<const char*>(b.pvBuffer), b.cbBuffer);
             }
             incoming_ = std::move(extra);
+            // Wine's SChannel reads close_notify as an alert record that
+            // decrypts to nothing, where Windows' says the context expired.
+            if (status == SEC_E_OK && alert && plain.size() == before) {
+                peerClosed_ = true;
+                return;
+            }
             // TLS 1.3 sends tickets and key updates after the handshake:
             // the context takes them as a handshake message.
             if (status == SEC_I_RENEGOTIATE) Renegotiate();
@@ -148,8 +176,8 @@ public:
         SecBuffer out{0, SECBUFFER_TOKEN, nullptr};
         SecBufferDesc outDesc{SECBUFFER_VERSION, 1, &out};
         DWORD flags = 0;
-        InitializeSecurityContextA(Credentials(), &context_, const_cast<char*>(host_.c_str()), kRequest, 0, 0, nullptr,
-                                   0, &context_, &outDesc, &flags, nullptr);
+        InitializeSecurityContextA(credentials_, &context_, Target(), kRequest, 0, 0, nullptr, 0, &context_, &outDesc,
+                                   &flags, nullptr);
         TakeToken(out);
     }
 
@@ -181,7 +209,13 @@ private:
             incoming_.clear();
     }
 
-    void Renegotiate() {
+    // The name SChannel sends as SNI: none for an address.
+    char* Target() { return numeric_ ? nullptr : host_.data(); }
+
+    // One step of the context on what was received (nothing before the
+    // first message): its token is queued to send, and what it did not
+    // take stays received.
+    SECURITY_STATUS Step() {
         SecBuffer in[2] = {{static_cast<unsigned long>(incoming_.size()), SECBUFFER_TOKEN, incoming_.data()},
                            {0, SECBUFFER_EMPTY, nullptr}};
         SecBufferDesc inDesc{SECBUFFER_VERSION, 2, in};
@@ -189,12 +223,17 @@ private:
         SecBufferDesc outDesc{SECBUFFER_VERSION, 1, out};
         DWORD flags = 0;
         const SECURITY_STATUS status =
-            InitializeSecurityContextA(Credentials(), &context_, const_cast<char*>(host_.c_str()), kRequest, 0, 0,
-                                       &inDesc, 0, &context_, &outDesc, &flags, nullptr);
+            InitializeSecurityContextA(credentials_, haveContext_ ? &context_ : nullptr, Target(), kRequest, 0, 0,
+                                       haveContext_ ? &inDesc : nullptr, 0, &context_, &outDesc, &flags, nullptr);
         TakeToken(out[0]);
+        if (status == SEC_E_OK || status == SEC_I_CONTINUE_NEEDED) KeepExtra(in[1]);
+        return status;
+    }
+
+    void Renegotiate() {
+        const SECURITY_STATUS status = Step();
         if (status != SEC_E_OK && status != SEC_I_CONTINUE_NEEDED && status != SEC_E_INCOMPLETE_MESSAGE)
             throw TlsError("Receive Failed", "InitializeSecurityContext " + Code(status));
-        if (status != SEC_E_INCOMPLETE_MESSAGE) KeepExtra(in[1]);
     }
 
     // The chain engine, with the SSL policy and the host's name. Its
@@ -214,11 +253,14 @@ private:
         CertFreeCertificateContext(leaf);
         if (!built) throw TlsError(tls_texts::kNotTrusted, "CertGetCertificateChain " + Code(GetLastError()));
 
+        // An address is looked for among the certificate's addresses here,
+        // since Wine's policy matches names only.
+        const bool addressNamed = numeric_ && NamesAddress(chain_->rgpChain[0]->rgpElement[0]->pCertContext, address_);
         std::wstring name(host_.begin(), host_.end());
         HTTPSPolicyCallbackData https{};
         https.cbStruct = sizeof https;
         https.dwAuthType = AUTHTYPE_SERVER;
-        https.pwszServerName = name.data();
+        https.pwszServerName = numeric_ ? nullptr : name.data();
         CERT_CHAIN_POLICY_PARA policy{};
         policy.cbSize = sizeof policy;
         policy.pvExtraPolicyPara = &https;
@@ -232,6 +274,7 @@ private:
         if (trust != CERT_TRUST_NO_ERROR) throw TlsError(tls_texts::kNotTrusted, "chain status " + Code(trust));
         if (result.dwError == static_cast<DWORD>(CERT_E_CN_NO_MATCH))
             throw TlsError(tls_texts::kNameMismatch, Code(result.dwError));
+        if (numeric_ && !addressNamed) throw TlsError(tls_texts::kNameMismatch, "no IP address " + host_);
         if (result.dwError != 0) throw TlsError(tls_texts::kNotTrusted, Code(result.dwError));
 
         SecPkgContext_SessionInfo session{};
@@ -240,6 +283,9 @@ private:
     }
 
     std::string host_;
+    CredHandle* credentials_;
+    bool numeric_ = false;
+    std::uint32_t address_ = 0;  // the host's, when numeric
     CtxtHandle context_{};
     bool haveContext_ = false;
     bool ready_ = false;
