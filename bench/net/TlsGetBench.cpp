@@ -13,7 +13,7 @@
 
 #include "net/HttpClient.h"
 #include "platform/PollPump.h"
-#include "tests/net/posix/TlsPeers.h"
+#include "tests/net/TlsPeers.h"
 
 using namespace lookout;
 using Clock = std::chrono::steady_clock;

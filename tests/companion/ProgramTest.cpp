@@ -18,7 +18,7 @@
 #include "tests/support/DemoService.h"
 #include "tests/support/MsLeft.h"
 #include "tests/support/TempDir.h"
-#include "tests/net/posix/TlsPeers.h"
+#include "tests/net/TlsPeers.h"
 #include "platform/AtomicFile.h"
 
 namespace lookout {

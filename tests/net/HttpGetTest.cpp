@@ -14,13 +14,6 @@ namespace {
 
 using test::Reply;
 
-// What the main window's about-to-send hook does to every request.
-void AddLookoutLines(THttpClient& http) {
-    http.RequestHeader.Insert(1, "Host: " + http.Host);
-    http.RequestHeader.Insert(3, "User-Agent: Lookout 050504");
-    http.RequestHeader.Insert(4, "Referer: https://lookout-monitor.org/");
-}
-
 class HttpGet : public test::NetTest {
 protected:
     HttpGet() { http.TimeOut = 10000; }
@@ -40,7 +33,7 @@ TEST_F(HttpGet, SendsTheHookedRequestExactlyAndKeepsTheReplyAsReceived) {
         EXPECT_EQ(&sender, &http);
         EXPECT_EQ(sender.RequestHeader.Count(), 5u);
         EXPECT_TRUE(server.Requests().empty());  // nothing goes out before the hook
-        AddLookoutLines(sender);
+        test::AddLookoutLines(sender);
     };
 
     http.Get(Url(server, "/status.txt"));
@@ -106,7 +99,7 @@ TEST_F(HttpGet, FollowsARedirectToANamedSecondHost) {
     int hookCalls = 0, resolved = 0;
     http.OnAboutToSend = [&](THttpClient& sender) {
         ++hookCalls;
-        AddLookoutLines(sender);
+        test::AddLookoutLines(sender);
     };
     http.OnHostResolved = [&](TSockClient&) { ++resolved; };
 

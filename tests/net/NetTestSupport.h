@@ -1,16 +1,26 @@
 #pragma once
 // What the network tests share: a pump with a watchdog that turns a hang
-// into a failure, and failures reduced to class and message.
+// into a failure, failures reduced to class and message, and the main
+// window's lines of every request.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <stdexcept>
 #include <string>
 
+#include "net/HttpClient.h"
 #include "net/SockErrors.h"
 #include "platform/PollPump.h"
 
 namespace lookout::test {
+
+// What the main window's about-to-send hook does to every request (the
+// request tests/support/LookoutRequest.h spells out).
+inline void AddLookoutLines(THttpClient& http) {
+    http.RequestHeader.Insert(1, "Host: " + http.Host);
+    http.RequestHeader.Insert(3, "User-Agent: Lookout 050504");
+    http.RequestHeader.Insert(4, "Referer: https://lookout-monitor.org/");
+}
 
 struct WatchdogExpired : std::runtime_error {
     WatchdogExpired() : std::runtime_error("watchdog: the test hung") {}

@@ -1,40 +1,36 @@
 #pragma once
-// TLS peers for the tests: the test CA made at test time by the openssl
-// command (and trusted through SSL_CERT_FILE), `openssl s_server` serving
-// whole HTTP replies from files, and a relay on the client's pump that cuts
-// the server's bytes into random pieces and can drop its alert records; and
-// nginx as a TLS front of the demo service.
-#include <sys/types.h>
-
+// TLS peers for the tests: `openssl s_server` serving whole HTTP replies
+// from files with a certificate of the test CA, nginx as a TLS front of the
+// demo service, and a relay on the client's pump that cuts the server's
+// bytes into random pieces and can drop its alert records.
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "PeerProcess.h"
+#include "platform/Listener.h"
 #include "platform/Pump.h"
 #include "platform/Socket.h"
 #include "tests/support/TempDir.h"
 
 namespace lookout::test {
 
-// The folder of the test CA's certificates (see make-test-ca.sh), made once
-// per process; SSL_CERT_FILE names its CA from then on.
-const std::string& TestCaDir();
-
 class SServer {
 public:
     // Serves each file of `files` (name, whole HTTP reply) at "/name" to one
     // connection after another with the certificate `leaf` of TestCaDir();
-    // `extra` are further s_server options.
+    // `extra` are further s_server options. With no files it runs in its
+    // own mode: it prints what a client sends, and answers nothing.
     SServer(const std::string& leaf, const std::vector<std::pair<std::string, std::string>>& files,
             const std::vector<std::string>& extra = {});
-    ~SServer();
-    SServer(const SServer&) = delete;
-    SServer& operator=(const SServer&) = delete;
     int Port() const { return port_; }
+    // With no files: the request it was sent, from "GET " to its empty line.
+    std::string Request();
 
 private:
     TempDir dir_{"lookout-sserver"};
-    pid_t pid_ = -1;
+    PeerProcess process_;
     int port_ = 0;
 };
 
@@ -43,17 +39,14 @@ private:
 class NginxFront {
 public:
     explicit NginxFront(int port);
-    ~NginxFront();
-    NginxFront(const NginxFront&) = delete;
-    NginxFront& operator=(const NginxFront&) = delete;
     // "https://localhost:PORT/", the form SERVER.INI's base URL lines take.
     std::string BaseUrl() const { return "https://localhost:" + std::to_string(port_) + "/"; }
     int Port() const { return port_; }
 
 private:
     TempDir dir_{"lookout-nginx"};
-    pid_t pid_ = -1;
     int port_ = 0;
+    PeerProcess process_;
 };
 
 // One connection at a time from a loopback port of its own to `port`.
@@ -61,7 +54,7 @@ class Relay {
 public:
     Relay(Pump& pump, int port, bool dropAlerts, std::mt19937& rng);
     ~Relay();
-    int Port() const { return port_; }
+    int Port() const { return listener_.Port(); }
 
 private:
     struct Side {
@@ -76,14 +69,12 @@ private:
     void Flush(Side& side);
     void Close();
 
-    SocketLibrary sockets_;
     Pump& pump_;
     int target_;
     bool dropAlerts_;
     std::mt19937& rng_;
-    SocketHandle listener_ = kNoSocket;
+    Listener listener_{0};
     SocketWatch listenerWatch_;
-    int port_ = 0;
     Side client_, server_;
     std::string records_;  // the server's bytes not yet a whole record
 };

@@ -9,7 +9,7 @@
 #include "tests/support/PanelModel.h"
 #include "tests/support/Sjis.h"
 #include "tests/support/Gui.h"
-#include "tests/net/posix/TlsPeers.h"
+#include "tests/net/TlsPeers.h"
 
 #include <algorithm>
 #include <iostream>

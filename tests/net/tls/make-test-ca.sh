@@ -3,10 +3,11 @@
 # ca.pem (the test CA, trusted through SSL_CERT_FILE), and key and
 # certificate pairs signed by it: localhost (localhost and 127.0.0.1),
 # other (another name), expired (localhost, ended yesterday); and rogue,
-# for localhost, signed by a CA nobody trusts.
+# for localhost, signed by a CA nobody trusts. The keys are RSA: Wine's
+# chain engine turns down some valid ECDSA signatures.
 set -euo pipefail
 cd "$1"
-key() { openssl genpkey -algorithm EC -pkeyopt ec_paramgen_curve:P-256 -out "$1.key" 2>/dev/null; }
+key() { openssl genpkey -algorithm RSA -pkeyopt rsa_keygen_bits:2048 -out "$1.key" 2>/dev/null; }
 ca() {
   key "$1"
   openssl req -x509 -new -key "$1.key" -out "$1.pem" -subj "/CN=$2" -days 2 2>/dev/null
