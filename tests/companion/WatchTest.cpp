@@ -65,7 +65,7 @@ TEST(Watch, ReportsAChangeOnceItHasHeldAndHowLongTheServerWasGone) {
         Watch watch(
             out, &notifier, [&now] { return now; }, false, c.alertAfter);
         RefreshOutcome outcome;
-        outcome.pages = {{Page::Status, "http://h/status.txt", std::nullopt}};
+        outcome.pages = {{Page::Status, "http://h/status.txt", std::nullopt, std::nullopt}};
         for (const char* word : c.words) {
             PanelRecorder panel;
             ReadStatusPage(word ? std::string("GameServer05,") + word + ",0,10,0\r\n" : "", panel);

@@ -132,7 +132,7 @@ void HttpServer::Accept() {
     const std::size_t index = requests_.size();
     requests_.emplace_back();
     const Reply& reply = replies_[std::min(index, replies_.size() - 1)];
-    connections_.push_back(std::unique_ptr<Connection>(new Connection{*this, fd, index, reply, 0, {}, false, 0}));
+    connections_.push_back(std::unique_ptr<Connection>(new Connection{*this, fd, index, reply, 0, {}, false, 0, {}}));
     connections_.back()->Watch();
 }
 
