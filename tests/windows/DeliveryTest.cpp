@@ -145,6 +145,7 @@ TEST_F(Delivery, InstalledCopyKeepsItsSettingsUnderAppData) {
 
     {
         const Process install(setup.wstring(), L"/S");
+        ASSERT_TRUE(install.Started()) << "the installer did not start: error " << install.StartError();
         ASSERT_EQ(install.Wait(120000), 0) << "the installer failed";
     }
     for (const wchar_t* file : {L"lookout.exe", L"lookout-status.exe", L"ipagp.ttf", L"SERVER-DEFAULT.INI"}) {

@@ -106,6 +106,8 @@ public:
         if (::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &info_))
             ::CloseHandle(info_.hThread);
+        else
+            startError_ = ::GetLastError();
     }
     ~Process() {
         if (!info_.hProcess) return;
@@ -117,6 +119,7 @@ public:
     Process& operator=(const Process&) = delete;
 
     bool Started() const { return info_.hProcess != nullptr; }
+    DWORD StartError() const { return startError_; }  // CreateProcess's, when it did not start
     HANDLE Handle() const { return info_.hProcess; }
     DWORD Id() const { return info_.dwProcessId; }
     // Waits up to `milliseconds` for the end; its exit status, or -1.
@@ -130,6 +133,7 @@ public:
 
 private:
     PROCESS_INFORMATION info_{};
+    DWORD startError_ = 0;
 };
 
 }  // namespace lookout::test
