@@ -28,5 +28,11 @@ else
   outer=(unshare --map-root-user --mount --propagation private)
   inner=(unshare --user "--map-user=$(id -u)" "--map-group=$(id -g)")
 fi
+# A root that is no mount point (a chroot's folder) cannot be made private.
+if ! why=$("${outer[@]}" true 2>&1); then
+  echo "under-wine.sh: no private mount namespace for the test CA here: $why" >&2
+  echo "(in a chroot, bind-mount its folder onto itself first, as ./run fresh-check does)" >&2
+  exit 1
+fi
 "${outer[@]}" sh -c 'mount --bind "$1" "$2" && shift 2 && exec "$@"' sh \
   "$LOOKOUT_TEST_CA/bundle.crt" "$bundle" "${inner[@]}" "$wine" "$@"
