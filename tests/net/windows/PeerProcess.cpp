@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <stdexcept>
 
