@@ -73,8 +73,11 @@ ExitStatus Companion::Unknown(const std::string& reason, const RefreshOutcome& r
 }
 
 bool Companion::WriteMetrics(const RefreshOutcome& outcome) {
+    return !options_.prometheus || WriteMetrics(Metrics(outcome));
+}
+
+bool Companion::WriteMetrics(const std::string& text) {
     if (!options_.prometheus) return true;
-    const std::string text = Metrics(outcome);
     if (*options_.prometheus == "-") {
         out_ << text << std::flush;
         return true;
@@ -143,8 +146,11 @@ void Companion::AfterRefresh(const RefreshOutcome& outcome) {
     // The watch first: a recovery's time gone ends at the refresh before.
     watch_->AfterRefresh(panel_.State(), outcome);
     RecordHistory(outcome);
-    WriteMetrics(outcome);
-    if (live_) live_->AfterRefresh(outcome.Read(Page::Status), Metrics(outcome));
+    // One text for the file and the endpoint, made once a refresh.
+    if (!options_.prometheus && !live_) return;
+    std::string metrics = Metrics(outcome);
+    WriteMetrics(metrics);
+    if (live_) live_->AfterRefresh(outcome.Read(Page::Status), std::move(metrics));
 }
 
 void Companion::RecordHistory(const RefreshOutcome& outcome) {

@@ -53,6 +53,7 @@ private:
     ExitStatus Unknown(const std::string& reason, const RefreshOutcome& run);
     // False, after a line on err, when the metrics file cannot be written.
     bool WriteMetrics(const RefreshOutcome& outcome);
+    bool WriteMetrics(const std::string& text);
     void RecordHistory(const RefreshOutcome& outcome);
     std::string Metrics(const RefreshOutcome& outcome) const;
 
