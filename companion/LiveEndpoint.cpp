@@ -4,20 +4,9 @@
 
 namespace lookout {
 
-namespace {
-
-sockaddr_in SocketAddress(const ListenAddress& listen) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(listen.port));
-    address.sin_addr.s_addr = listen.address;
-    return address;
-}
-
-}  // namespace
-
 LiveEndpoint::LiveEndpoint(Pump& pump, const ListenAddress& address)
-    : http_(pump, SocketAddress(address), [this](const Request& request) { return Answer(request); }) {}
+    : http_(pump, Ipv4Address(address.address, address.port),
+            [this](const Request& request) { return Answer(request); }) {}
 
 void LiveEndpoint::AfterRefresh(bool statusRead, std::string metrics) {
     ++(statusRead ? read_ : failed_);

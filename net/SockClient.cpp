@@ -211,10 +211,7 @@ void TSockClient::ResolveWithRetries() {
 }
 
 void TSockClient::StartConnect() {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(Port & 0xFFFF));
-    address.sin_addr.s_addr = remote_;
+    const sockaddr_in address = Ipv4Address(remote_, Port & 0xFFFF);
     fresh_ = false;
     if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
         ConnectDone(0);

@@ -7,12 +7,6 @@
 
 namespace lookout {
 
-inline sockaddr_in LoopbackAddress(int port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
+inline sockaddr_in LoopbackAddress(int port) { return Ipv4Address(htonl(INADDR_LOOPBACK), port); }
 
 }  // namespace lookout

@@ -62,6 +62,15 @@ public:
     SocketLibrary& operator=(const SocketLibrary&) = delete;
 };
 
+// An IPv4 address (in network order) and a port, as the socket calls take them.
+inline sockaddr_in Ipv4Address(std::uint32_t address, int port) {
+    sockaddr_in socketAddress{};
+    socketAddress.sin_family = AF_INET;
+    socketAddress.sin_port = htons(static_cast<std::uint16_t>(port));
+    socketAddress.sin_addr.s_addr = address;
+    return socketAddress;
+}
+
 // A new IPv4 socket, non-blocking and not inherited by child processes; or
 // kNoSocket, with the error in LastSocketError().
 SocketHandle OpenSocket(int type, int protocol = 0);
